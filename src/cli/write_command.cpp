@@ -1,0 +1,33 @@
+// orvik-cli write IN OUT: what OK does after the user has drawn, minus the
+// drawing: load IN as start-up does, then "hd" and the whole drawing into
+// OUT. OUT may be IN.
+
+#include "commands.h"
+
+#include "orvik/exchange/session.h"
+#include "orvik/exchange/writer.h"
+
+namespace orvik::cli {
+
+int RunWrite(const Args &args, std::ostream &, std::ostream &err) {
+  if (args.size() != 2) {
+    err << "usage: orvik-cli write IN OUT\n";
+    return 2;
+  }
+  exchange::DrawingModel model;
+  exchange::OutputBuffer output;
+  if (!exchange::LoadExchangeFile(model, output, args[0])) {
+    err << "orvik-cli: cannot read " << args[0] << "\n";
+    return 2;
+  }
+  exchange::PrepareNewElements(model, 0, 0);
+  output.EmitLine("hd");
+  exchange::WriteDrawing(model, output, nullptr, nullptr);
+  if (!exchange::FlushExchangeFile(output, args[1])) {
+    err << "orvik-cli: cannot write " << args[1] << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+} // namespace orvik::cli

@@ -1,0 +1,121 @@
+#include "orvik/exchange/model.h"
+
+#include "orvik/exchange/host_texts.h"
+#include "orvik/exchange/output_buffer.h"
+
+#include <cmath>
+
+namespace orvik::exchange {
+namespace {
+
+void ResetValues(DrawingModel &m) {
+  m.GroupScale.fill(1.0);
+  m.TextKinds.fill(TJwwTextKind{});
+  m.SheetCoords = false;
+  m.HpPoints.fill(TJwwHpPoint{});
+  m.Attr = AttributeState{};
+  m.Attr.CurFont = kDefaultFont;
+  m.LineWidthSeen = false;
+  m.PolylineNo = 0;
+  m.InPolyline = false;
+  m.DimPending = false;
+  m.PendingDimLine = TJwwEntLine{};
+  m.PendingDimLine.Attr.Colour = 1;
+  m.PendingDimLine.Attr.LineType = 1;
+  m.PendingDimLine.X2 = 1.0;
+  m.NewElementScreenColour = 0;
+}
+
+} // namespace
+
+DrawingModel::DrawingModel() { ResetValues(*this); }
+
+void InitModel(DrawingModel &model, OutputBuffer &output) {
+  FreeModel(model);
+  ResetValues(model);
+  output.Clear();
+}
+
+void FreeModel(DrawingModel &m) {
+  m.Lines.Clear();
+  m.Circles.Clear();
+  m.Arcs.Clear();
+  m.Texts.Clear();
+  m.Points.Clear();
+  m.PointsEx.Clear();
+  m.Dims.Clear();
+  m.Blocks.Clear();
+  m.Solids2.Clear();
+  m.Solids3.Clear();
+  m.Solids4.Clear();
+  m.SolidsSc.Clear();
+  m.SolidsSe.Clear();
+  m.SolidsSo.Clear();
+  m.SolidsSg.Clear();
+  m.EntOrder.Clear();
+}
+
+void DrawingModel::AppendOrder(EntKind kind, std::size_t index) {
+  TJwwEntOrder &entry = EntOrder.Append();
+  entry.Kind = kind;
+  entry.Index = static_cast<std::int32_t>(index);
+}
+
+void DrawingModel::StampAttributes(TJwwEntAttr &a) const {
+  a.PickNo = Attr.CurPickNo;
+  a.Group = Attr.CurGroup;
+  a.Layer = Attr.CurLayer;
+  a.Colour = Attr.CurColour;
+  a.LineType = Attr.CurLineType;
+  a.LineWidth = Attr.CurLineWidth;
+  a.ZFlags = Attr.CurZFlags;
+}
+
+void DrawingModel::SetCurrentGroup(std::int32_t group) {
+  Attr.CurGroup = group;
+}
+
+void DrawingModel::SetCurrentLayer(std::int32_t layer) {
+  Attr.CurLayer = layer;
+}
+
+void DrawingModel::AddLine(double x1, double y1, double x2, double y2) {
+  if (std::fabs(x2 - x1) < 1e-8 && std::fabs(y2 - y1) < 1e-8)
+    return;
+  TJwwEntLine &line = AppendElement(Lines, EntKind::Line);
+  line.X1 = x1;
+  line.Y1 = y1;
+  line.X2 = x2;
+  line.Y2 = y2;
+}
+
+void DrawingModel::AddPoint(double x, double y) {
+  TJwwEntPoint &point = AppendElement(Points, EntKind::Point);
+  point.Attr.Colour = Attr.CurPointColour;
+  point.X = x;
+  point.Y = y;
+}
+
+void DrawingModel::AddArc(double x, double y, double radius, double start_angle,
+                          double end_angle, double flatness, double tilt) {
+  if (radius <= 1e-8)
+    return;
+  TJwwEntArc &arc = AppendElement(Arcs, EntKind::Arc);
+  arc.X = x;
+  arc.Y = y;
+  arc.Radius = radius;
+  arc.StartAngle = start_angle;
+  arc.EndAngle = end_angle;
+  arc.Flatness = std::fabs(flatness) <= 1e-8 ? 1.0 : flatness;
+  arc.Tilt = tilt;
+}
+
+void DrawingModel::RemoveLastElement() {
+  if (EntOrder.Empty())
+    return;
+  const EntKind kind = EntOrder.Last().Kind;
+  EntOrder.RemoveLast();
+  VisitList(*this, kind, [](auto &list) { list.RemoveLast(); });
+}
+
+} // namespace orvik::exchange

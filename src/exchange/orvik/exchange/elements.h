@@ -1,0 +1,145 @@
+#pragma once
+// Element records of the drawing model. Coordinates are millimetres exactly
+// as the exchange file gives them (real size, or sheet size under "bz");
+// arc and extended-point angles are degrees, arc-shaped solid angles
+// radians. Records are plain values; the strings are owned copies.
+
+#include <cstdint>
+#include <string>
+
+namespace orvik::exchange {
+
+// Kind numbers as they appear in the arrival order and drive the writer.
+enum class EntKind : std::int32_t {
+  Line = 1,
+  Circle = 2,
+  Arc = 3,
+  Text = 4,
+  Point = 5,
+  PointEx = 6,
+  Dim = 7,
+  Block = 8,
+  Solid2 = 9,
+  Solid3 = 10,
+  Solid4 = 11,
+  SolidSc = 12,
+  SolidSe = 13,
+  SolidSo = 14,
+  SolidSg = 15,
+};
+
+// Header of every element, stamped from the running attribute state.
+struct TJwwEntAttr {
+  std::int32_t PickNo = 0; // last "hhp" number; kept, never written
+  std::int32_t Group = 0;  // layer group 0..15
+  std::int32_t Layer = 0;  // layer 0..15 within the group
+  std::int32_t Colour = 0; // pen number; point/text colour for those kinds
+  std::int32_t LineType = 0;
+  std::int32_t LineWidth = 0;
+  std::int32_t ZFlags = 0; // bit 0 "z1" .. bit 4 "z5"
+};
+
+struct TJwwEntLine {
+  TJwwEntAttr Attr;
+  std::int32_t PolylineNo = 0; // "pl" record number, 0 outside a polyline
+  double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+};
+
+struct TJwwEntCircle {
+  TJwwEntAttr Attr;
+  double X = 0, Y = 0, Radius = 0;
+};
+
+// Runs counter-clockwise from StartAngle to EndAngle (degrees). Flatness is
+// the second semi-axis over Radius; Tilt turns the axes (degrees).
+struct TJwwEntArc {
+  TJwwEntAttr Attr;
+  double X = 0, Y = 0, Radius = 0, StartAngle = 0, EndAngle = 0;
+  double Flatness = 1, Tilt = 0;
+};
+
+// TextClass: 0 "ch", 1 "cv" (vertical), 2 "cs" (dimension text), 3..9
+// "cr", "co", "cp", "ct", "ck", "cz", "c2". FontName and Text are
+// Shift-JIS, at most 255 bytes, never ending inside a two-byte character.
+struct TJwwEntText {
+  TJwwEntAttr Attr;
+  std::int32_t TextClass = 0;
+  std::int32_t Cc = 0; // base-point code 0..8
+  std::int32_t TextKind = 0;
+  double Width = 0, Height = 0, Spacing = 0;
+  double X = 0, Y = 0, DX = 0, DY = 0; // start point, run vector
+  std::string FontName;
+  std::string Text;
+};
+
+struct TJwwEntPoint {
+  TJwwEntAttr Attr;
+  double X = 0, Y = 0;
+};
+
+// Value1: marker scale; Value2: marker angle (degrees); Code: marker code.
+struct TJwwEntPointEx {
+  TJwwEntAttr Attr;
+  double X = 0, Y = 0, Value1 = 0, Value2 = 0;
+  std::int32_t Code = 0;
+};
+
+struct TJwwEntDim {
+  TJwwEntAttr Attr;
+  TJwwEntLine Line;
+  TJwwEntText Text; // TextClass always 2
+};
+
+// Block insertions are read and shown but never handed back.
+struct TJwwEntBlk {
+  TJwwEntAttr Attr;
+  double X = 0, Y = 0;
+  std::string Name;
+};
+
+// Rgb is the solid's own colour (0x00BBGGRR), used when Attr.Colour is 10.
+struct TJwwEntSolid2 {
+  TJwwEntAttr Attr;
+  std::int32_t Rgb = 0;
+  double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0;
+};
+
+struct TJwwEntSolid3 {
+  TJwwEntAttr Attr;
+  std::int32_t Rgb = 0;
+  double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0, Y3 = 0;
+};
+
+struct TJwwEntSolid4 {
+  TJwwEntAttr Attr;
+  std::int32_t Rgb = 0;
+  double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;
+};
+
+// "sc" and "se": centre x, centre y, radius, flatness, tilt, start angle,
+// sweep (radians); Code selects the shape.
+struct TJwwEntSolidArc {
+  TJwwEntAttr Attr;
+  std::int32_t Rgb = 0;
+  double V1 = 0, V2 = 0, V3 = 0, V4 = 0, V5 = 0, V6 = 0, V7 = 0;
+  std::int32_t Code = 0;
+};
+using TJwwEntSolidSc = TJwwEntSolidArc;
+using TJwwEntSolidSe = TJwwEntSolidArc;
+
+// "so" and "sg": as "sc" plus the inner radius V8.
+struct TJwwEntSolidRing {
+  TJwwEntAttr Attr;
+  std::int32_t Rgb = 0;
+  double V1 = 0, V2 = 0, V3 = 0, V4 = 0, V5 = 0, V6 = 0, V7 = 0, V8 = 0;
+};
+using TJwwEntSolidSo = TJwwEntSolidRing;
+using TJwwEntSolidSg = TJwwEntSolidRing;
+
+// One arrival: the element's kind and its 0-based index in that kind's list.
+struct TJwwEntOrder {
+  EntKind Kind = EntKind::Line;
+  std::int32_t Index = 0;
+};
+
+} // namespace orvik::exchange

@@ -1,0 +1,186 @@
+#pragma once
+// The drawing model: the host's drawing as read from the exchange file plus
+// the elements the user adds. One list per element kind, the arrival order
+// of all elements, the header values of the file, and the running attribute
+// state that the reader builds and the writer then reuses as its record of
+// what it last wrote.
+//
+// Ownership: the window (or the headless tool) owns one DrawingModel for the
+// whole run and passes it to the code that reads or changes it.
+
+#include "orvik/exchange/elements.h"
+#include "orvik/exchange/growable_list.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace orvik::exchange {
+
+class OutputBuffer;
+
+// Width, height and spacing in millimetres; Colour a pen number.
+struct TJwwTextKind {
+  double Width = 3.0, Height = 3.0, Spacing = 0.0;
+  std::int32_t Colour = 2;
+};
+
+struct TJwwHpPoint {
+  bool Valid = false;
+  double X = 0, Y = 0;
+  std::int32_t PickKind = 0; // 0 none, 1 "-", 2 "ln", 3 "ci", 4 "ch"
+};
+
+// One flag per attribute. While reading: the attribute has not been met yet.
+// While writing: the next value must be written even if unchanged.
+struct PendingFlags {
+  bool Group = true, Layer = true, Colour = true, LineType = true;
+  bool LineWidth = true, TextKind = true, Cc = true, Font = true;
+  bool PointColour = true, SolidColour = true;
+};
+
+struct AttributeState {
+  std::int32_t CurGroup = 0, CurLayer = 0, CurColour = 1, CurLineType = 1;
+  std::int32_t CurLineWidth = 0, CurTextKind = 1;
+  TJwwTextKind CurTextCustom{2.0, 2.0, 0.0, 1};
+  std::string CurFont; // set to the default font by InitModel
+  std::int32_t CurTextCc = 0, CurPointColour = 1, CurSolidRgb = 0;
+  std::int32_t CurZFlags = 0, CurPickNo = 0;
+
+  std::int32_t FirstGroup = 0, FirstLayer = 0, FirstColour = 1;
+  std::int32_t FirstLineType = 1, FirstLineWidth = 0, FirstTextKind = 1;
+  TJwwTextKind FirstTextCustom{2.0, 2.0, 0.0, 1};
+  std::string FirstFont; // empty until the file names a font
+
+  PendingFlags Pending;
+};
+
+struct DrawingModel {
+  GrowableList<TJwwEntLine> Lines;
+  GrowableList<TJwwEntCircle> Circles;
+  GrowableList<TJwwEntArc> Arcs;
+  GrowableList<TJwwEntText> Texts;
+  GrowableList<TJwwEntPoint> Points;
+  GrowableList<TJwwEntPointEx> PointsEx;
+  GrowableList<TJwwEntDim> Dims;
+  GrowableList<TJwwEntBlk> Blocks;
+  GrowableList<TJwwEntSolid2> Solids2;
+  GrowableList<TJwwEntSolid3> Solids3;
+  GrowableList<TJwwEntSolid4> Solids4;
+  GrowableList<TJwwEntSolidSc> SolidsSc;
+  GrowableList<TJwwEntSolidSe> SolidsSe;
+  GrowableList<TJwwEntSolidSo> SolidsSo;
+  GrowableList<TJwwEntSolidSg> SolidsSg;
+  GrowableList<TJwwEntOrder> EntOrder;
+
+  // Header values from the file.
+  std::array<double, 16> GroupScale{};
+  std::array<TJwwTextKind, 10> TextKinds{};
+  bool SheetCoords = false;
+  std::array<TJwwHpPoint, 100> HpPoints{}; // entries 1..99 used
+
+  AttributeState Attr;
+
+  // Reader state.
+  bool LineWidthSeen = false;
+  std::int32_t PolylineNo = 0;
+  bool InPolyline = false;
+  bool DimPending = false;
+  TJwwEntLine PendingDimLine;
+
+  // Screen colour (0x00BBGGRR) of the colour chosen for new elements.
+  std::uint32_t NewElementScreenColour = 0;
+
+  DrawingModel();
+
+  void AppendOrder(EntKind kind, std::size_t index);
+  void StampAttributes(TJwwEntAttr &attr) const;
+  void SetCurrentGroup(std::int32_t group);
+  void SetCurrentLayer(std::int32_t layer);
+
+  // The user's elements, stamped with the current attributes. AddLine adds
+  // nothing for a line shorter than 1e-8 in both axes; AddArc nothing for
+  // a radius <= 1e-8, and stores a flatness of |f| <= 1e-8 as 1.
+  void AddLine(double x1, double y1, double x2, double y2);
+  void AddPoint(double x, double y);
+  void AddArc(double x, double y, double radius, double start_angle,
+              double end_angle, double flatness, double tilt);
+
+  // Takes back the newest element: lowers the order count and the count of
+  // its kind's list. The window only calls it for the user's own elements.
+  void RemoveLastElement();
+
+  // Appends a record of `kind` to `list` with its order entry and stamped
+  // header; the caller fills the kind's own fields.
+  template <class T> T &AppendElement(GrowableList<T> &list, EntKind kind) {
+    AppendOrder(kind, list.Count());
+    T &record = list.Append();
+    StampAttributes(record.Attr);
+    return record;
+  }
+
+  // Total number of elements of all kinds.
+  std::size_t ElementCount() const { return EntOrder.Count(); }
+};
+
+// Calls fn with the list of `kind`; returns false (without calling) for a
+// number outside 1..15.
+template <class Fn> bool VisitList(DrawingModel &m, EntKind kind, Fn &&fn) {
+  switch (kind) {
+  case EntKind::Line:
+    fn(m.Lines);
+    return true;
+  case EntKind::Circle:
+    fn(m.Circles);
+    return true;
+  case EntKind::Arc:
+    fn(m.Arcs);
+    return true;
+  case EntKind::Text:
+    fn(m.Texts);
+    return true;
+  case EntKind::Point:
+    fn(m.Points);
+    return true;
+  case EntKind::PointEx:
+    fn(m.PointsEx);
+    return true;
+  case EntKind::Dim:
+    fn(m.Dims);
+    return true;
+  case EntKind::Block:
+    fn(m.Blocks);
+    return true;
+  case EntKind::Solid2:
+    fn(m.Solids2);
+    return true;
+  case EntKind::Solid3:
+    fn(m.Solids3);
+    return true;
+  case EntKind::Solid4:
+    fn(m.Solids4);
+    return true;
+  case EntKind::SolidSc:
+    fn(m.SolidsSc);
+    return true;
+  case EntKind::SolidSe:
+    fn(m.SolidsSe);
+    return true;
+  case EntKind::SolidSo:
+    fn(m.SolidsSo);
+    return true;
+  case EntKind::SolidSg:
+    fn(m.SolidsSg);
+    return true;
+  }
+  return false;
+}
+
+// Every value to its default, all Pending flags set, every list empty with
+// its storage released, the output buffer emptied.
+void InitModel(DrawingModel &model, OutputBuffer &output);
+
+// Releases the storage of every list.
+void FreeModel(DrawingModel &model);
+
+} // namespace orvik::exchange

@@ -1,0 +1,63 @@
+#pragma once
+// Reads an exchange file into the drawing model.
+//
+// Every line is one record, recognised by its first field; attribute
+// records change the running state that the following element records are
+// stamped with. Nothing is ever reported: unknown keys are ignored, a
+// recognised key with the wrong number of fields is treated as unknown, a
+// bad number reads as 0, and a line of exactly four fields whose key is
+// none of the known ones is a line element.
+
+#include "orvik/exchange/field_scanner.h"
+#include "orvik/exchange/model.h"
+
+#include <string>
+#include <string_view>
+
+namespace orvik::exchange {
+
+class ExchangeReader {
+public:
+  explicit ExchangeReader(DrawingModel &model) : m_(model) {}
+
+  // Splits one line (without its line end) and applies its record.
+  void ParseLine(std::string_view line);
+
+private:
+  bool ParseHeaderRecord(std::string_view key, int n);
+  bool ParseAttributeRecord(std::string_view key, int n);
+  bool ParseMarkerRecord(std::string_view key, int n);
+  bool ParseElementRecord(std::string_view key, int n);
+  void ParseBareLine();
+
+  void ReadIndicatedPoint(std::string_view key);
+  void ReadPickNumber(std::string_view key);
+  void ReadText(std::int32_t text_class);
+  void FillText(TJwwEntText &text, std::int32_t text_class);
+  void ReadSolid(int n);
+  void AddSolid2(double x1, double y1, double x2, double y2);
+  void AddSolid3(double x1, double y1, double x2, double y2, double x3,
+                 double y3);
+  void EndElementRecord();
+
+  double Real(int i) const;
+  std::int32_t Int(int i) const;
+
+  DrawingModel &m_;
+  FieldScanner fields_;
+};
+
+// One line, as ExchangeReader::ParseLine does it.
+void ParseExchangeLine(DrawingModel &model, std::string_view line);
+
+// Reads a whole file image: lines end with LF, a CR before the LF is part
+// of the line end, and a last line needs no line end.
+void ReadExchangeBytes(DrawingModel &model, std::string_view bytes);
+
+// Reads the file at `path` into the model. Returns false, with the model
+// as it was, when the file cannot be opened, and false, keeping whatever
+// was read, when reading fails part-way; true when read to its end.
+// Memory use does not depend on the file size beyond the longest line.
+bool ReadExchangeFile(DrawingModel &model, const std::string &path);
+
+} // namespace orvik::exchange

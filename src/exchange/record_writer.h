@@ -1,0 +1,79 @@
+#pragma once
+// The attribute and element writers behind WriteDrawing. Each attribute
+// writer compares its value with the one last written (the model's current
+// value) and emits a record only when it differs or its Pending flag is
+// set. Internal to the exchange library.
+
+#include "orvik/exchange/model.h"
+#include "orvik/exchange/output_buffer.h"
+
+#include <string>
+
+namespace orvik::exchange {
+
+class RecordWriter {
+public:
+  RecordWriter(DrawingModel &model, OutputBuffer &output)
+      : m_(model), a_(model.Attr), out_(output) {}
+
+  void WriteGroup(std::int32_t group);
+  void WriteLayer(std::int32_t layer);
+  void WriteColour(std::int32_t colour);
+  void WriteSolidColour(std::int32_t rgb);
+  void WriteLineType(std::int32_t line_type);
+  void WriteLineWidth(std::int32_t width);
+  void WriteTextKind(std::int32_t kind, std::int32_t colour, double width,
+                     double height, double spacing);
+  void WriteCc(std::int32_t cc);
+  void WriteFont(std::string_view name);
+  void WritePointColour(std::int32_t colour);
+  void WriteZFlags(std::int32_t flags);
+
+  void WriteElement(const TJwwEntOrder &entry);
+
+private:
+  void WriteLine(const TJwwEntLine &e);
+  void WriteCircle(const TJwwEntCircle &e);
+  void WriteArc(const TJwwEntArc &e);
+  void WriteText(const TJwwEntText &e);
+  void WritePoint(const TJwwEntPoint &e);
+  void WritePointEx(const TJwwEntPointEx &e);
+  void WriteDim(const TJwwEntDim &e);
+  void WriteSolid2(const TJwwEntSolid2 &e);
+  void WriteSolid3(const TJwwEntSolid3 &e);
+  void WriteSolid4(const TJwwEntSolid4 &e);
+  void WriteSolidArc(const TJwwEntSolidArc &e, bool is_se);
+  void WriteSolidRing(const TJwwEntSolidRing &e, bool is_sg);
+
+  void WriteTextAttributes(const TJwwEntText &t);
+  void WriteSolidColourOf(const TJwwEntAttr &attr, std::int32_t rgb);
+  void EmitSolid2Record(double x1, double y1, double x2, double y2);
+  void EmitSolid3Record(double x1, double y1, double x2, double y2, double x3,
+                        double y3);
+  void EmitLineRecord(const TJwwEntLine &e);
+  void EmitTextRecord(const char *key, const TJwwEntText &t,
+                      std::string_view text);
+
+  // record_ = key, then each value after one blank.
+  void Begin(const char *key);
+  void Real(double v);
+  void Int(std::int32_t v);
+  void Emit() { out_.EmitLine(record_); }
+  // Emits an element record, behind the z flags of its element.
+  void EmitElement() {
+    FlushZFlags();
+    Emit();
+  }
+  void FlushZFlags() {
+    WriteZFlags(pending_z_);
+    pending_z_ = 0;
+  }
+
+  DrawingModel &m_;
+  AttributeState &a_;
+  OutputBuffer &out_;
+  std::string record_;
+  std::int32_t pending_z_ = 0; // z flags of the element being written
+};
+
+} // namespace orvik::exchange

@@ -1,0 +1,49 @@
+#pragma once
+// Text helpers that respect the Shift-JIS (code page 932) double-byte
+// encoding. Texts stay bytes here; decoding to Unicode happens only where
+// the window shows or draws them.
+//
+// Rule: a byte in 0x80..0x9F or 0xE0..0xFD starts a two-byte (full-width)
+// character and takes the next byte with it. Every other byte, including
+// half-width katakana 0xA0..0xDF and 0xFE, 0xFF, is a one-byte character.
+// A lead byte in the last position counts as a one-byte character.
+// Positions are 1-based byte positions, character numbers 1-based.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orvik {
+
+constexpr bool IsLeadByte(unsigned char c) {
+  return (c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFD);
+}
+
+// The text without half-width spaces, full-width spaces (0x81 0x40) and
+// control bytes (below 0x20).
+std::string StripBlanks(std::string_view text);
+
+// Number of characters.
+std::size_t CharCount(std::string_view text);
+
+// Characters `first` .. first + count - 1 (1-based); empty when the text has
+// fewer than `first` characters or count <= 0. A first below 1 copies from
+// character 1 up to first + count - 1.
+std::string CharCopy(std::string_view text, long first, long count);
+
+// The whole characters lying inside bytes first .. first + count - 1;
+// a two-byte character cut by either end of the range is left out.
+// `copied` receives the number of bytes copied.
+std::string ByteRangeCopy(std::string_view text, long first, long count,
+                          long &copied);
+
+// The longest prefix of at most `max_bytes` bytes that does not split a
+// two-byte character. A text that already fits is returned whole.
+std::string_view CutToBytes(std::string_view text, std::size_t max_bytes);
+
+// Run length of the text: a full-width character counts `width`, a
+// printable one-byte character width / 2, a control byte nothing; after
+// every character but the last, `spacing` (full-width) or spacing / 2.
+double TextWidth(std::string_view text, double width, double spacing);
+
+} // namespace orvik

@@ -1,0 +1,109 @@
+#include "orvik/util/sjis_text.h"
+
+#include <algorithm>
+
+namespace orvik {
+namespace {
+
+unsigned char Byte(std::string_view s, std::size_t i) {
+  return static_cast<unsigned char>(s[i]);
+}
+
+// Length in bytes of the character starting at byte index i.
+std::size_t CharLength(std::string_view s, std::size_t i) {
+  return (IsLeadByte(Byte(s, i)) && i + 1 < s.size()) ? 2 : 1;
+}
+
+} // namespace
+
+std::string StripBlanks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = CharLength(text, i);
+    if (n == 2) {
+      if (!(Byte(text, i) == 0x81 && Byte(text, i + 1) == 0x40))
+        out.append(text.substr(i, 2));
+    } else if (Byte(text, i) > 0x20) {
+      out.push_back(text[i]);
+    }
+    i += n;
+  }
+  return out;
+}
+
+std::size_t CharCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))
+    ++count;
+  return count;
+}
+
+std::string CharCopy(std::string_view text, long first, long count) {
+  const auto n = static_cast<long>(CharCount(text));
+  if (n < first || count <= 0)
+    return {};
+  const long last = std::min(first + count - 1, n);
+  std::string out;
+  long number = 1;
+  for (std::size_t i = 0; i < text.size() && number <= last; ++number) {
+    const std::size_t len = CharLength(text, i);
+    if (number >= first)
+      out.append(text.substr(i, len));
+    i += len;
+  }
+  return out;
+}
+
+std::string ByteRangeCopy(std::string_view text, long first, long count,
+                          long &copied) {
+  copied = 0;
+  const auto size = static_cast<long>(text.size());
+  if (text.empty() || first < 1 || first > size || count <= 0)
+    return {};
+  const long last = first + count - 1;
+  std::string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = CharLength(text, i);
+    const long p = static_cast<long>(i) + 1;
+    const long end = p + static_cast<long>(len) - 1;
+    if (p > last)
+      break;
+    if (p >= first && end <= last) {
+      out.append(text.substr(i, len));
+      copied += static_cast<long>(len);
+    }
+    i += len;
+  }
+  return out;
+}
+
+std::string_view CutToBytes(std::string_view text, std::size_t max_bytes) {
+  if (text.size() <= max_bytes)
+    return text;
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t len = CharLength(text, end);
+    if (end + len > max_bytes)
+      break;
+    end += len;
+  }
+  return text.substr(0, end);
+}
+
+double TextWidth(std::string_view text, double width, double spacing) {
+  double total = 0.0;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t len = CharLength(text, i);
+    if (len == 2)
+      total += width;
+    else if (Byte(text, i) >= 0x20)
+      total += width / 2;
+    i += len;
+    if (i < text.size())
+      total += (len == 2) ? spacing : spacing / 2;
+  }
+  return total;
+}
+
+} // namespace orvik
