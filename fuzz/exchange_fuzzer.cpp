@@ -1,8 +1,8 @@
 // Reads any bytes as an exchange file and writes the drawing back as OK
 // does. Beyond the sanitizers' checks, it aborts when the writer produces
-// a file the host could misread: an entry over 255 bytes, a control byte
-// inside a record, a record ending inside a two-byte character, or a
-// file that does not end in CR LF.
+// a file the host could misread: a line longer than a text head and its
+// text, a control byte inside a record, a record ending inside a two-byte
+// character, or a file that does not end in CR LF.
 
 #include "orvik/exchange/model.h"
 #include "orvik/exchange/output_buffer.h"
@@ -37,18 +37,21 @@ bool EndsInsideACharacter(std::string_view s) {
          IsLeadByte(static_cast<unsigned char>(s[last]));
 }
 
+// Every line ends in CR LF and holds at most a text head and its text.
 void CheckOutput(const OutputBuffer &out) {
-  for (std::size_t i = 0; i < out.Count(); ++i) {
-    const std::string_view entry = out.Entry(i);
-    Require(entry.size() <= OutputBuffer::kMaxEntryBytes);
-    for (char c : entry)
-      Require(static_cast<unsigned char>(c) >= 0x20);
-    Require(!EndsInsideACharacter(entry));
-    if (out.JoinsNext(i))
-      Require(i + 1 < out.Count() && !out.JoinsNext(i + 1));
-  }
   const std::string image = out.FileImage();
   Require(image.size() >= 4 && image.compare(image.size() - 2, 2, "\r\n") == 0);
+  std::size_t start = 0;
+  while (start < image.size()) {
+    const std::size_t end = image.find("\r\n", start);
+    Require(end != std::string::npos);
+    const std::string_view line(image.data() + start, end - start);
+    Require(line.size() <= 2 * OutputBuffer::kMaxEntryBytes);
+    for (char c : line)
+      Require(static_cast<unsigned char>(c) >= 0x20);
+    Require(!EndsInsideACharacter(line));
+    start = end + 2;
+  }
 }
 
 } // namespace

@@ -2,6 +2,10 @@
 
 #include "orvik/util/real_format.h"
 
+#include <charconv>
+#include <cstring>
+#include <string>
+
 namespace orvik::exchange {
 namespace {
 
@@ -35,9 +39,7 @@ void RecordWriter::WriteLayer(std::int32_t layer) {
 void RecordWriter::WriteColour(std::int32_t colour) {
   if (!a_.Pending.Colour && colour == a_.CurColour)
     return;
-  Begin("lc");
-  AppendInt(record_, colour);
-  Emit();
+  KeyedInt("lc", colour);
   a_.CurColour = colour;
   a_.Pending.Colour = false;
   a_.Pending.SolidColour = false;
@@ -51,7 +53,7 @@ void RecordWriter::WriteSolidColour(std::int32_t rgb) {
     return;
   Begin("lc10");
   Int(rgb);
-  Emit();
+  End();
   a_.CurSolidRgb = rgb;
   a_.CurColour = 10;
   a_.Pending.Colour = false;
@@ -61,9 +63,7 @@ void RecordWriter::WriteSolidColour(std::int32_t rgb) {
 void RecordWriter::WriteLineType(std::int32_t line_type) {
   if (!a_.Pending.LineType && line_type == a_.CurLineType)
     return;
-  Begin("lt");
-  AppendInt(record_, line_type);
-  Emit();
+  KeyedInt("lt", line_type);
   a_.CurLineType = line_type;
   a_.Pending.LineType = false;
 }
@@ -78,9 +78,7 @@ void RecordWriter::WriteLineWidth(std::int32_t width) {
     width = 0;
   if (!a_.Pending.LineWidth && width == a_.CurLineWidth)
     return;
-  Begin("lw");
-  AppendInt(record_, width);
-  Emit();
+  KeyedInt("lw", width);
   a_.CurLineWidth = width;
   a_.Pending.LineWidth = false;
 }
@@ -105,16 +103,15 @@ void RecordWriter::WriteTextKind(std::int32_t kind, std::int32_t colour,
       (kind != 0 || same_custom))
     return;
   if (kind != 0) {
-    Begin("cn");
-    AppendInt(record_, kind);
+    KeyedInt("cn", kind);
   } else {
     Begin("cn0");
     Real(width);
     Real(height);
     Real(spacing);
     Real(colour);
+    End();
   }
-  Emit();
   a_.CurTextKind = kind;
   if (kind == 0)
     a_.CurTextCustom = {width, height, spacing, colour};
@@ -126,9 +123,7 @@ void RecordWriter::WriteCc(std::int32_t cc) {
     cc = 0;
   if (!a_.Pending.Cc && cc == a_.CurTextCc)
     return;
-  Begin("cc");
-  AppendInt(record_, cc);
-  Emit();
+  KeyedInt("cc", cc);
   a_.CurTextCc = cc;
   a_.Pending.Cc = false;
 }
@@ -138,9 +133,10 @@ void RecordWriter::WriteFont(std::string_view name) {
     name = a_.FirstFont;
   if (!a_.Pending.Font && name == a_.CurFont)
     return;
-  Begin("cn\"$");
-  record_.append(name);
-  Emit();
+  // The name is text from the file: it takes the checked path.
+  std::string record = "cn\"$";
+  record.append(name);
+  out_.EmitLine(record);
   a_.CurFont = name;
   a_.Pending.Font = false;
 }
@@ -148,9 +144,7 @@ void RecordWriter::WriteFont(std::string_view name) {
 void RecordWriter::WritePointColour(std::int32_t colour) {
   if (!a_.Pending.PointColour && colour == a_.CurPointColour)
     return;
-  Begin("pn");
-  AppendInt(record_, colour);
-  Emit();
+  KeyedInt("pn", colour);
   a_.CurPointColour = colour;
   a_.Pending.PointColour = false;
 }
@@ -167,18 +161,51 @@ void RecordWriter::WriteZFlags(std::int32_t flags) {
   }
 }
 
-void RecordWriter::Begin(const char *key) { record_.assign(key); }
+void RecordWriter::Begin(const char *key) {
+  const std::size_t n = std::strlen(key);
+  char *start = out_.BeginRecord();
+  std::memcpy(start, key, n);
+  end_ = start + n;
+  separate_ = n > 0;
+}
+
+void RecordWriter::BeginElement(const char *key) {
+  FlushZFlags();
+  Begin(key);
+}
 
 void RecordWriter::Real(double v) {
-  if (!record_.empty())
-    record_.push_back(' ');
-  AppendReal(record_, v);
+  if (separate_)
+    *end_++ = ' ';
+  separate_ = true;
+  end_ = WriteReal(end_, v);
 }
 
 void RecordWriter::Int(std::int32_t v) {
-  if (!record_.empty())
-    record_.push_back(' ');
-  AppendInt(record_, v);
+  if (separate_)
+    *end_++ = ' ';
+  separate_ = true;
+  end_ = std::to_chars(end_, end_ + 12, v).ptr;
+}
+
+void RecordWriter::KeyedInt(const char *key, std::int32_t v) {
+  Begin(key);
+  end_ = std::to_chars(end_, end_ + 12, v).ptr;
+  End();
+}
+
+void RecordWriter::End() { out_.EndRecord(end_, false); }
+
+void RecordWriter::EndTextHead(std::string_view text) {
+  *end_++ = ' ';
+  *end_++ = '"';
+  out_.EndRecord(end_, true);
+  out_.EmitLine(text);
+}
+
+void RecordWriter::FlushZFlags() {
+  WriteZFlags(pending_z_);
+  pending_z_ = 0;
 }
 
 } // namespace orvik::exchange

@@ -27,8 +27,10 @@ bool Same(Pt a, Pt b) {
 }
 
 int TextClassOf(std::string_view key) {
+  if (key.size() != 2 || key[0] != 'c')
+    return -1;
   for (std::size_t i = 0; i < kTextKeys.size(); ++i)
-    if (key == kTextKeys[i])
+    if (key[1] == kTextKeys[i][1])
       return static_cast<int>(i);
   return -1;
 }
@@ -36,6 +38,8 @@ int TextClassOf(std::string_view key) {
 } // namespace
 
 bool ExchangeReader::ParseElementRecord(std::string_view key, int n) {
+  if (key.size() != 2) // every element key has two characters
+    return false;
   DrawingModel &m = m_;
   if (key == "ci" && n == 4) {
     TJwwEntCircle &c = m.AppendElement(m.Circles, EntKind::Circle);

@@ -90,12 +90,12 @@ void RecordWriter::WriteLine(const TJwwEntLine &e) {
 }
 
 void RecordWriter::EmitLineRecord(const TJwwEntLine &e) {
-  Begin("");
+  BeginElement("");
   Real(e.X1);
   Real(e.Y1);
   Real(e.X2);
   Real(e.Y2);
-  EmitElement();
+  End();
 }
 
 void RecordWriter::WriteCircle(const TJwwEntCircle &e) {
@@ -107,11 +107,11 @@ void RecordWriter::WriteCircle(const TJwwEntCircle &e) {
   pending_z_ = e.Attr.ZFlags;
   if (e.Radius <= kTol)
     return;
-  Begin("ci");
+  BeginElement("ci");
   Real(e.X);
   Real(e.Y);
   Real(e.Radius);
-  EmitElement();
+  End();
 }
 
 void RecordWriter::WriteArc(const TJwwEntArc &e) {
@@ -123,7 +123,7 @@ void RecordWriter::WriteArc(const TJwwEntArc &e) {
   pending_z_ = e.Attr.ZFlags;
   if (e.Radius <= kTol || std::fabs(e.Flatness) <= kTol)
     return;
-  Begin("ci");
+  BeginElement("ci");
   Real(e.X);
   Real(e.Y);
   Real(e.Radius);
@@ -131,7 +131,7 @@ void RecordWriter::WriteArc(const TJwwEntArc &e) {
   Real(e.EndAngle);
   Real(e.Flatness);
   Real(e.Tilt);
-  EmitElement();
+  End();
 }
 
 void RecordWriter::WriteTextAttributes(const TJwwEntText &t) {
@@ -153,14 +153,12 @@ void RecordWriter::WriteText(const TJwwEntText &e) {
 
 void RecordWriter::EmitTextRecord(const char *key, const TJwwEntText &t,
                                   std::string_view text) {
-  Begin(key);
+  BeginElement(key);
   Real(t.X);
   Real(t.Y);
   Real(t.DX);
   Real(t.DY);
-  record_.append(" \"");
-  FlushZFlags();
-  out_.EmitTextRecord(record_, text);
+  EndTextHead(text);
 }
 
 void RecordWriter::WritePoint(const TJwwEntPoint &e) {
@@ -169,10 +167,10 @@ void RecordWriter::WritePoint(const TJwwEntPoint &e) {
   WritePointColour(e.Attr.Colour);
   WriteLineWidth(e.Attr.LineWidth);
   pending_z_ = e.Attr.ZFlags;
-  Begin("pt");
+  BeginElement("pt");
   Real(e.X);
   Real(e.Y);
-  EmitElement();
+  End();
 }
 
 void RecordWriter::WritePointEx(const TJwwEntPointEx &e) {
@@ -181,13 +179,13 @@ void RecordWriter::WritePointEx(const TJwwEntPointEx &e) {
   WritePointColour(e.Attr.Colour);
   WriteLineWidth(e.Attr.LineWidth);
   pending_z_ = e.Attr.ZFlags;
-  Begin("pt");
+  BeginElement("pt");
   Real(e.X);
   Real(e.Y);
   Real(std::fabs(e.Value1) <= kTol ? 1.0 : e.Value1);
   Real(e.Value2);
   Int((e.Code < -7 || e.Code > 11) ? -3 : e.Code);
-  EmitElement();
+  End();
 }
 
 // A dimension whose text is blank shows its measured length instead.
@@ -202,8 +200,8 @@ void RecordWriter::WriteDim(const TJwwEntDim &e) {
   pending_z_ = e.Attr.ZFlags;
   if (Equal(line.X1, line.Y1, line.X2, line.Y2) || NoDirection(e.Text))
     return;
-  FlushZFlags();
-  out_.EmitLine("msg");
+  BeginElement("msg");
+  End();
   EmitLineRecord(line);
   if (!IsBlank(e.Text.Text)) {
     EmitTextRecord("cs", e.Text, e.Text.Text);
@@ -236,12 +234,12 @@ void RecordWriter::EmitSolid2Record(double x1, double y1, double x2,
                                     double y2) {
   if (Equal(x1, y1, x2, y2))
     return;
-  Begin("sl");
+  BeginElement("sl");
   Real(x1);
   Real(y1);
   Real(x2);
   Real(y2);
-  EmitElement();
+  End();
 }
 
 void RecordWriter::WriteSolid3(const TJwwEntSolid3 &e) {
@@ -256,14 +254,14 @@ void RecordWriter::EmitSolid3Record(double x1, double y1, double x2, double y2,
                                     double x3, double y3) {
   if (Equal(x1, y1, x2, y2) || Equal(x1, y1, x3, y3) || Equal(x2, y2, x3, y3))
     return;
-  Begin("sl");
+  BeginElement("sl");
   Real(x1);
   Real(y1);
   Real(x2);
   Real(y2);
   Real(x3);
   Real(y3);
-  EmitElement();
+  End();
 }
 
 // Coinciding corners turn a four-point solid into a three-point one, or
@@ -286,10 +284,10 @@ void RecordWriter::WriteSolid4(const TJwwEntSolid4 &e) {
   else if (Equal(e.X3, e.Y3, e.X4, e.Y4))
     EmitSolid3Record(e.X1, e.Y1, e.X2, e.Y2, e.X3, e.Y3);
   else {
-    Begin("sl");
+    BeginElement("sl");
     for (double v : {e.X1, e.Y1, e.X2, e.Y2, e.X3, e.Y3, e.X4, e.Y4})
       Real(v);
-    EmitElement();
+    End();
   }
 }
 
@@ -305,11 +303,11 @@ void RecordWriter::WriteSolidArc(const TJwwEntSolidArc &e, bool is_se) {
       e.Code == 100 || e.Code == 0 || (!is_se && (e.Code == 5 || e.Code == -1));
   if (!(e.V3 > kTol && std::fabs(e.V4) > kTol && code_ok))
     return;
-  Begin(is_se ? "se" : "sc");
+  BeginElement(is_se ? "se" : "sc");
   for (double v : {e.V1, e.V2, e.V3, e.V4, e.V5, e.V6, e.V7})
     Real(v);
   Int(e.Code);
-  EmitElement();
+  End();
 }
 
 // The inner radius V8 must lie strictly inside the outer radius V3.
@@ -321,10 +319,10 @@ void RecordWriter::WriteSolidRing(const TJwwEntSolidRing &e, bool is_sg) {
   if (!(e.V3 > kTol && e.V8 > kTol && e.V8 < e.V3 - kTol &&
         std::fabs(e.V4) > kTol))
     return;
-  Begin(is_sg ? "sg" : "so");
+  BeginElement(is_sg ? "sg" : "so");
   for (double v : {e.V1, e.V2, e.V3, e.V4, e.V5, e.V6, e.V7, e.V8})
     Real(v);
-  EmitElement();
+  End();
 }
 
 } // namespace orvik::exchange

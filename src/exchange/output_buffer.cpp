@@ -2,6 +2,7 @@
 
 #include "orvik/util/sjis_text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -49,8 +50,33 @@ void OutputBuffer::EmitTextRecord(std::string_view head,
 
 void OutputBuffer::Clear() {
   blocks_.clear();
-  entries_.clear();
-  entries_.shrink_to_fit();
+  blocks_.shrink_to_fit();
+  spare_.clear();
+  spare_.shrink_to_fit();
+  count_ = 0;
+  spill_.reset();
+  spilled_bytes_ = 0;
+  spill_refused_ = false;
+}
+
+char *OutputBuffer::BeginRecord() {
+  if (blocks_.empty() || kBlockBytes - blocks_.back().used < kEntryRoom)
+    StartBlock();
+  Block &block = blocks_.back();
+  return block.bytes.get() + block.used;
+}
+
+void OutputBuffer::EndRecord(const char *end, bool joins_next) {
+  Block &block = blocks_.back();
+  char *start = block.bytes.get() + block.used;
+  const auto length =
+      std::min(static_cast<std::size_t>(end - start), kMaxEntryBytes);
+  block.used += length;
+  if (!joins_next) {
+    std::memcpy(start + length, "\r\n", 2);
+    block.used += 2;
+  }
+  ++count_;
 }
 
 void OutputBuffer::Append(std::string_view text, bool joins_next) {
@@ -59,29 +85,84 @@ void OutputBuffer::Append(std::string_view text, bool joins_next) {
     text = scratch_;
   }
   text = CutToBytes(text, kMaxEntryBytes);
-
-  if (blocks_.empty() || kBlockBytes - blocks_.back().used < kEntryRoom)
-    blocks_.emplace_back();
-  Block &block = blocks_.back();
-  const std::uint64_t position =
-      (blocks_.size() - 1) * std::uint64_t{kBlockBytes} + block.used;
-  char *dst = block.bytes.get() + block.used;
-  std::memcpy(dst, text.data(), text.size());
-  block.used += text.size();
-  if (!joins_next) {
-    std::memcpy(block.bytes.get() + block.used, "\r\n", 2);
-    block.used += 2;
-  }
-  entries_.push_back(position << 9 | std::uint64_t{text.size()} << 1 |
-                     (joins_next ? 1u : 0u));
+  char *start = BeginRecord();
+  std::memcpy(start, text.data(), text.size());
+  EndRecord(start + text.size(), joins_next);
 }
 
-std::string_view OutputBuffer::Entry(std::size_t i) const {
-  const std::uint64_t e = entries_[i];
-  const std::uint64_t position = e >> 9;
-  const std::size_t length = (e >> 1) & 0xFF;
-  const Block &block = blocks_[position / kBlockBytes];
-  return {block.bytes.get() + position % kBlockBytes, length};
+// A new block. Once kMemoryBlocks are full they go to the temporary file
+// and their memory is used again, so the buffer touches no fresh memory
+// after its first few MiB.
+void OutputBuffer::StartBlock() {
+  if (blocks_.size() >= kMemoryBlocks && Spill()) {
+    for (Block &b : blocks_) {
+      b.used = 0;
+      spare_.push_back(std::move(b));
+    }
+    blocks_.clear();
+  }
+  if (spare_.empty()) {
+    blocks_.emplace_back();
+  } else {
+    blocks_.push_back(std::move(spare_.back()));
+    spare_.pop_back();
+  }
+}
+
+// Appends every block to the temporary file. On any failure the blocks not
+// yet written stay in memory and spilling stops for good; what the file
+// holds up to spilled_bytes_ stays valid.
+bool OutputBuffer::Spill() {
+  if (spill_refused_)
+    return false;
+  if (!spill_) {
+    spill_.reset(std::tmpfile());
+    if (!spill_) {
+      spill_refused_ = true;
+      return false;
+    }
+  }
+  std::FILE *file = spill_.get();
+  if (std::fseek(file, 0, SEEK_END) != 0) {
+    spill_refused_ = true;
+    return false;
+  }
+  std::size_t written = 0;
+  for (; written < blocks_.size(); ++written) {
+    const Block &b = blocks_[written];
+    if (std::fwrite(b.bytes.get(), 1, b.used, file) != b.used)
+      break;
+    spilled_bytes_ += b.used;
+  }
+  if (written == blocks_.size())
+    return true;
+  spill_refused_ = true;
+  blocks_.erase(blocks_.begin(),
+                blocks_.begin() + static_cast<std::ptrdiff_t>(written));
+  return false;
+}
+
+bool OutputBuffer::WriteTo(const Sink &sink) const {
+  if (count_ == 0)
+    return sink("hq\r\n", 4);
+  if (spilled_bytes_ > 0) {
+    std::FILE *file = spill_.get();
+    if (std::fflush(file) != 0 || std::fseek(file, 0, SEEK_SET) != 0)
+      return false;
+    const std::unique_ptr<char[]> chunk(new char[kBlockBytes]);
+    for (std::uint64_t left = spilled_bytes_; left > 0;) {
+      const auto want =
+          static_cast<std::size_t>(std::min<std::uint64_t>(left, kBlockBytes));
+      if (std::fread(chunk.get(), 1, want, file) != want ||
+          !sink(chunk.get(), want))
+        return false;
+      left -= want;
+    }
+  }
+  for (const Block &b : blocks_)
+    if (b.used > 0 && !sink(b.bytes.get(), b.used))
+      return false;
+  return true;
 }
 
 std::string OutputBuffer::FileImage() const {

@@ -44,18 +44,55 @@ void ExchangeReader::ParseLine(std::string_view line) {
   if (fields_.IsBlank())
     return;
   const std::string_view key = fields_.Field(0);
-  if (ParseHeaderRecord(key, n) || ParseAttributeRecord(key, n) ||
-      ParseMarkerRecord(key, n) || ParseElementRecord(key, n))
+  // Every key begins with a letter or "#"; a first field that does not,
+  // such as the coordinate of a bare line, can only hold "file=".
+  const char first = key.empty() ? ' ' : key[0];
+  const bool may_be_key = (first >= 'a' && first <= 'z') ||
+                          (first >= 'A' && first <= 'Z') || first == '#';
+  if (!may_be_key && key.find("file=") == std::string_view::npos) {
+    if (n == 4)
+      ParseBareLine();
+    return;
+  }
+  if (ParseKeyedRecord(key, n))
     return;
   if (n == 4)
     ParseBareLine();
 }
 
+// The record groups a key can belong to, by its first character; within
+// each group the records are tried in their fixed order. "file=" may stand
+// anywhere in the first field and is tried first.
+bool ExchangeReader::ParseKeyedRecord(std::string_view key, int n) {
+  if (key.find("file=") != std::string_view::npos)
+    return true;
+  switch (key[0]) {
+  case 'h':
+    return ParseHeaderRecord(key, n) || ParseMarkerRecord(key, n);
+  case 'b':
+    return ParseHeaderRecord(key, n);
+  case 'l':
+    return ParseHeaderRecord(key, n) || ParseAttributeRecord(key, n);
+  case 'c':
+  case 'z':
+    return ParseAttributeRecord(key, n) || ParseElementRecord(key, n);
+  case 'p':
+    return ParseAttributeRecord(key, n) || ParseMarkerRecord(key, n) ||
+           ParseElementRecord(key, n);
+  case 'm':
+  case '#':
+    return ParseMarkerRecord(key, n);
+  case 'B':
+  case 's':
+    return ParseElementRecord(key, n);
+  default:
+    return false;
+  }
+}
+
 // Records of the file's head: the file name, the group scales, the text
 // kinds, sheet coordinates and the values nothing uses.
 bool ExchangeReader::ParseHeaderRecord(std::string_view key, int n) {
-  if (key.find("file=") != std::string_view::npos)
-    return true;
   if (key == "hk" && n >= 2)
     return true;
   if (key == "hs" && n >= 17) {

@@ -54,25 +54,26 @@ private:
   void EmitTextRecord(const char *key, const TJwwEntText &t,
                       std::string_view text);
 
-  // record_ = key, then each value after one blank.
+  // Numeric records are written in place in the output buffer: Begin
+  // starts one with its key, Real and Int add a value after one blank (no
+  // blank before the first value of a record without key), End closes it.
+  // BeginElement first writes the z flags of the element.
   void Begin(const char *key);
+  void BeginElement(const char *key);
   void Real(double v);
   void Int(std::int32_t v);
-  void Emit() { out_.EmitLine(record_); }
-  // Emits an element record, behind the z flags of its element.
-  void EmitElement() {
-    FlushZFlags();
-    Emit();
-  }
-  void FlushZFlags() {
-    WriteZFlags(pending_z_);
-    pending_z_ = 0;
-  }
+  void End();
+  // Closes a text head with its quote and adds the text on the same line.
+  void EndTextHead(std::string_view text);
+  // key + integer without a blank, as "lc5".
+  void KeyedInt(const char *key, std::int32_t v);
+  void FlushZFlags();
 
   DrawingModel &m_;
   AttributeState &a_;
   OutputBuffer &out_;
-  std::string record_;
+  char *end_ = nullptr;        // end of the record being written in place
+  bool separate_ = false;      // a blank goes before the next value
   std::int32_t pending_z_ = 0; // z flags of the element being written
 };
 

@@ -1,5 +1,6 @@
 #include "orvik/util/real_format.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -21,27 +22,48 @@ struct Decimal {
   int exponent = 0;              // value = d.ddd * 10^exponent
 };
 
-Decimal ToDecimal(double value) {
-  Decimal d;
-  std::array<char, 40> buf{};
-  const auto result = std::to_chars(buf.data(), buf.data() + buf.size(), value,
-                                    std::chars_format::scientific, kDigits - 1);
-  const char *p = buf.data();
+// Parses to_chars' scientific output "[-]d[.ddd]e[+-]xx" into d.
+void ParseScientific(const char *p, const char *end, Decimal &d) {
+  d = Decimal{};
   if (*p == '-') {
     d.negative = true;
     ++p;
   }
-  // "d.dddddddddddddde[+-]xx"
   d.digits[d.count++] = *p++;
   if (*p == '.')
     ++p;
-  while (*p != 'e' && p < result.ptr)
+  while (p < end && *p != 'e' && d.count < kDigits)
     d.digits[d.count++] = *p++;
+  while (p < end && *p != 'e')
+    ++p;
   ++p; // 'e'
-  std::from_chars(p[0] == '+' ? p + 1 : p, result.ptr, d.exponent);
+  std::from_chars(p[0] == '+' ? p + 1 : p, end, d.exponent);
   while (d.count > 1 && d.digits[d.count - 1] == '0')
     --d.count;
   d.digits[d.count] = '\0';
+}
+
+// The value rounded to 15 significant digits. The shortest digits that
+// read back as the value are those digits whenever there are at most 15 of
+// them: the 15-digit grid is coarser than the spacing of doubles, so the
+// nearest 15-digit decimal is that shortest one. Values that need 16 or 17
+// digits to read back, and subnormals (whose spacing is coarser than the
+// grid), take the slower rounding conversion.
+Decimal ToDecimal(double value) {
+  std::array<char, 40> buf{};
+  char *const first = buf.data();
+  char *const last = buf.data() + buf.size();
+  auto result =
+      std::to_chars(first, last, value, std::chars_format::scientific);
+  // The mantissa is "d" or "d.ddd", after an optional minus sign.
+  const char *e = std::find(first, result.ptr, 'e');
+  const auto mantissa = static_cast<int>(e - first) - (value < 0 ? 1 : 0);
+  const int digits = mantissa > 1 ? mantissa - 1 : 1;
+  if (digits > kDigits || std::fabs(value) < std::numeric_limits<double>::min())
+    result = std::to_chars(first, last, value, std::chars_format::scientific,
+                           kDigits - 1);
+  Decimal d;
+  ParseScientific(first, result.ptr, d);
   return d;
 }
 
@@ -51,42 +73,82 @@ void ClampToLargest(Decimal &d) {
   d.exponent = kLargestExponent;
 }
 
-void AppendExponentForm(std::string &out, const Decimal &d) {
-  out.push_back(d.digits[0]);
-  if (d.count > 1) {
-    out.push_back('.');
-    out.append(d.digits + 1, static_cast<std::size_t>(d.count - 1));
-  }
-  out.push_back('E');
-  AppendInt(out, d.exponent);
+char *Put(char *out, const char *text, std::size_t n) {
+  std::memcpy(out, text, n);
+  return out + n;
 }
 
-void AppendPlainForm(std::string &out, const Decimal &d) {
+char *WriteExponentForm(char *out, const Decimal &d) {
+  *out++ = d.digits[0];
+  if (d.count > 1) {
+    *out++ = '.';
+    out = Put(out, d.digits + 1, static_cast<std::size_t>(d.count - 1));
+  }
+  *out++ = 'E';
+  return std::to_chars(out, out + 8, d.exponent).ptr;
+}
+
+char *WritePlainForm(char *out, const Decimal &d) {
   if (d.exponent < 0) {
-    out.append("0.");
-    out.append(static_cast<std::size_t>(-d.exponent - 1), '0');
-    out.append(d.digits, static_cast<std::size_t>(d.count));
-    return;
+    out = Put(out, "0.", 2);
+    const auto zeros = static_cast<std::size_t>(-d.exponent - 1);
+    std::memset(out, '0', zeros);
+    return Put(out + zeros, d.digits, static_cast<std::size_t>(d.count));
   }
   const int integer_digits = d.exponent + 1;
   if (d.count <= integer_digits) {
-    out.append(d.digits, static_cast<std::size_t>(d.count));
-    out.append(static_cast<std::size_t>(integer_digits - d.count), '0');
-    return;
+    out = Put(out, d.digits, static_cast<std::size_t>(d.count));
+    const auto zeros = static_cast<std::size_t>(integer_digits - d.count);
+    std::memset(out, '0', zeros);
+    return out + zeros;
   }
-  out.append(d.digits, static_cast<std::size_t>(integer_digits));
-  out.push_back('.');
-  out.append(d.digits + integer_digits,
+  out = Put(out, d.digits, static_cast<std::size_t>(integer_digits));
+  *out++ = '.';
+  return Put(out, d.digits + integer_digits,
              static_cast<std::size_t>(d.count - integer_digits));
+}
+
+// Values that are a whole number of ten-thousandths below 1e11, as most
+// drawing coordinates are, print straight from that integer. n / 1e4 == v
+// holds exactly when v is the double nearest to the decimal n * 10^-4, and
+// that decimal has at most 15 digits, so it is what the rounding gives.
+// Returns nullptr for any other value.
+char *WriteTenThousandths(char *out, double value) {
+  if (!(std::fabs(value) < 1e11))
+    return nullptr;
+  // Any nearby integer will do as a candidate: the test below decides.
+  const double scaled = value * 1e4;
+  const auto n = static_cast<std::int64_t>(scaled + (scaled < 0 ? -0.5 : 0.5));
+  if (static_cast<double>(n) / 1e4 != value)
+    return nullptr;
+  const std::uint64_t m =
+      n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
+  if (n < 0)
+    *out++ = '-';
+  out = std::to_chars(out, out + 16, m / 10000).ptr;
+  const auto fraction = static_cast<unsigned>(m % 10000);
+  if (fraction == 0)
+    return out;
+  const char digits[4] = {static_cast<char>('0' + fraction / 1000),
+                          static_cast<char>('0' + fraction / 100 % 10),
+                          static_cast<char>('0' + fraction / 10 % 10),
+                          static_cast<char>('0' + fraction % 10)};
+  std::size_t len = 4;
+  while (digits[len - 1] == '0')
+    --len;
+  *out++ = '.';
+  return Put(out, digits, len);
 }
 
 } // namespace
 
-void AppendReal(std::string &out, double value) {
+char *WriteReal(char *out, double value) {
   if (std::isnan(value) || value == 0.0) {
-    out.push_back('0');
-    return;
+    *out = '0';
+    return out + 1;
   }
+  if (char *end = WriteTenThousandths(out, value))
+    return end;
   Decimal d;
   if (std::isinf(value)) {
     d.negative = value < 0;
@@ -98,12 +160,16 @@ void AppendReal(std::string &out, double value) {
       ClampToLargest(d);
   }
   if (d.negative)
-    out.push_back('-');
-  // Plain between 1E-4 (inclusive) and 1E15 (exclusive), after rounding.
+    *out++ = '-';
+  // Plain from 1E-4 up to, not including, 1E15, after rounding.
   if (d.exponent < -4 || d.exponent >= kDigits)
-    AppendExponentForm(out, d);
-  else
-    AppendPlainForm(out, d);
+    return WriteExponentForm(out, d);
+  return WritePlainForm(out, d);
+}
+
+void AppendReal(std::string &out, double value) {
+  char buf[kMaxRealChars];
+  out.append(buf, WriteReal(buf, value));
 }
 
 std::string FormatReal(double value) {

@@ -4,6 +4,8 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <random>
 #include <string>
 
 namespace orvik {
@@ -56,6 +58,25 @@ TEST(StrToFloatZ, NonDecimalAndOverflowAreZero) {
         "1e999", "-1e999", "1e",   "1e+",      "+-1",     "-+1",
         "1.5.2", "12a",    "a12",  "1 2",      "\x82\x4F"})
     EXPECT_EQ(StrToFloatZ(bad), 0.0) << "text: " << bad;
+}
+
+// Plain decimals take a short path; it must give what the general
+// conversion (the C library's, in the C locale) gives, to the last bit.
+TEST(StrToFloatZ, PlainDecimalsMatchTheGeneralConversion) {
+  std::mt19937_64 rng(2024);
+  std::uniform_int_distribution<int> length(1, 22), digit(0, 9), coin(0, 1);
+  for (int i = 0; i < 100000; ++i) {
+    std::string text = coin(rng) ? "-" : "";
+    const int n = length(rng);
+    const int point = std::uniform_int_distribution<int>(0, n)(rng);
+    for (int d = 0; d < n; ++d) {
+      if (d == point)
+        text += '.';
+      text += static_cast<char>('0' + digit(rng));
+    }
+    const double expected = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(StrToFloatZ(text), expected) << text;
+  }
 }
 
 // A comma-decimal C locale must not change how "." or "," read.

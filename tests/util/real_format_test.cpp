@@ -5,6 +5,8 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 #include <random>
 
@@ -70,6 +72,58 @@ TEST(FormatReal, RoundTripsThroughTheReader) {
     const double back = StrToFloatZ(text);
     EXPECT_EQ(FormatReal(back), text);
     EXPECT_LE(std::fabs(back - v), std::fabs(v) * 5e-15) << text;
+  }
+}
+
+// The C library's "%.15G" in the C locale is the same format, spelled with
+// a "+" and at least two digits in the exponent.
+std::string ReferenceFormat(double v) {
+  char buf[64];
+  std::snprintf(buf, sizeof buf, "%.15G", v);
+  std::string s = buf;
+  const std::size_t e = s.find('E');
+  if (e == std::string::npos)
+    return s == "-0" ? "0" : s;
+  std::string exponent = s.substr(e + 1);
+  const bool negative = exponent[0] == '-';
+  exponent.erase(0, 1);
+  exponent.erase(0, exponent.find_first_not_of('0'));
+  return s.substr(0, e + 1) + (negative ? "-" : "") + exponent;
+}
+
+// Coordinates with a few decimals take a fast path; everything else the
+// general one. Both must agree with the reference on every kind of value.
+TEST(FormatReal, MatchesTheCGeneralFormat) {
+  std::mt19937_64 rng(31337);
+  std::uniform_int_distribution<std::int64_t> ten_thousandths(
+      -1'000'000'000'000'000, 1'000'000'000'000'000);
+  std::uniform_int_distribution<int> decimals(0, 6),
+      binary_exponent(-1074, 1023);
+  std::uniform_int_distribution<std::uint64_t> bits;
+  for (int i = 0; i < 200000; ++i) {
+    double v = 0;
+    switch (i % 4) {
+    case 0: // drawing coordinates
+      v = static_cast<double>(ten_thousandths(rng) % 100'000'000'000) / 1e4;
+      break;
+    case 1: // decimals of any count
+      v = static_cast<double>(ten_thousandths(rng)) /
+          std::pow(10.0, decimals(rng) + 3);
+      break;
+    case 2: // any magnitude
+      v = std::ldexp(1.0 + static_cast<double>(bits(rng) >> 12) * 0x1p-52,
+                     binary_exponent(rng)) *
+          ((i & 8) ? -1 : 1);
+      break;
+    default: // any bit pattern that is finite
+      do {
+        const std::uint64_t b = bits(rng);
+        std::memcpy(&v, &b, sizeof v);
+      } while (!std::isfinite(v));
+    }
+    if (std::fabs(v) > 1.7976931348623e308)
+      continue; // clamped on purpose, see ExtremesStayReadable
+    ASSERT_EQ(FormatReal(v), ReferenceFormat(v)) << "bits of " << v;
   }
 }
 

@@ -31,7 +31,7 @@ public:
   static constexpr int kMaxFields = 32;
 
   // Splits `line` (without its line end) and returns the field count.
-  // The fields stay valid until the next call.
+  // The fields stay valid until the next call and as long as `line` does.
   int Split(std::string_view line);
 
   int Count() const { return count_; }
@@ -39,12 +39,15 @@ public:
   std::string_view Field(int i) const {
     if (i < 0 || i >= count_)
       return {};
-    return std::string_view(buffer_).substr(start_[i], end_[i] - start_[i]);
+    return line_.substr(start_[i], end_[i] - start_[i]);
   }
   // True for an empty or blank line: one field, and it is empty.
   bool IsBlank() const { return count_ == 1 && end_[0] == start_[0]; }
 
 private:
+  int SplitCopying(std::string_view line);
+
+  std::string_view line_; // the line itself, or buffer_ after copying
   std::string buffer_;
   std::array<std::size_t, kMaxFields> start_{};
   std::array<std::size_t, kMaxFields> end_{};

@@ -1,14 +1,21 @@
 #pragma once
 // The writer's output: the records that closing the window writes into the
-// exchange file, one entry per record, in order.
+// exchange file, in order.
 //
-// Contract for every entry: at most 255 bytes, cut before a two-byte
+// Contract for every record: at most 255 bytes, cut before a two-byte
 // character rather than through it, and free of control bytes (below
-// 0x20), so no entry can break or split a line of the file. A text record
-// is two entries, its head and its text, written as one line.
+// 0x20), so no record can break or split a line of the file. A text record
+// is its head and its text, written as one line.
+//
+// Memory stays flat however large the drawing: past a few MiB, finished
+// blocks of the file image move to an anonymous temporary file (deleted by
+// the system when the buffer goes, even after a crash). Should the system
+// refuse that file, the buffer simply keeps everything in memory.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -20,49 +27,65 @@ class OutputBuffer {
 public:
   static constexpr std::size_t kMaxEntryBytes = 255;
 
+  OutputBuffer() = default;
+  OutputBuffer(const OutputBuffer &) = delete;
+  OutputBuffer &operator=(const OutputBuffer &) = delete;
+  OutputBuffer(OutputBuffer &&) = default;
+  OutputBuffer &operator=(OutputBuffer &&) = default;
+
   // Appends one record that is a line of its own.
   void EmitLine(std::string_view text);
   // Appends a text record: `head` (key, numbers and the opening quote)
   // and `text`, which the file gets on one line.
   void EmitTextRecord(std::string_view head, std::string_view text);
-  // Forgets every entry.
+  // Forgets every record.
   void Clear();
 
-  std::size_t Count() const { return entries_.size(); }
-  bool Empty() const { return entries_.empty(); }
-  // Entry i without its line end.
-  std::string_view Entry(std::size_t i) const;
-  // True when entry i is a text head, continued by the next entry.
-  bool JoinsNext(std::size_t i) const { return (entries_[i] & 1u) != 0; }
+  // A record written in place, for records built from numbers and fixed
+  // keys: Begin returns room for kMaxEntryBytes, End closes the record at
+  // `end`, as a line of its own or, with joins_next, as a text head that
+  // the next record continues. The caller guarantees printable ASCII only;
+  // texts and names go through EmitLine, which checks them.
+  char *BeginRecord();
+  void EndRecord(const char *end, bool joins_next);
+
+  // Number of entries (a text record counts its head and its text).
+  std::size_t Count() const { return count_; }
+  bool Empty() const { return count_ == 0; }
 
   // The bytes of the exchange file: each record followed by CR LF, or the
   // single record "hq" when the buffer is empty.
   std::string FileImage() const;
-  // Writes FileImage() to `sink(data, size)` without building it in one
-  // piece; stops and returns false as soon as sink does.
-  template <class Sink> bool WriteTo(Sink &&sink) const {
-    if (entries_.empty())
-      return sink("hq\r\n", 4);
-    for (const Block &b : blocks_)
-      if (b.used > 0 && !sink(b.bytes.get(), b.used))
-        return false;
-    return true;
-  }
+  // Hands the file image to `sink(data, size)` piece by piece; stops and
+  // returns false as soon as sink does, or when the temporary file cannot
+  // be read back.
+  using Sink = std::function<bool(const char *data, std::size_t size)>;
+  bool WriteTo(const Sink &sink) const;
 
 private:
   static constexpr std::size_t kBlockBytes = 1 << 20;
+  static constexpr std::size_t kMemoryBlocks = 4;
 
   struct Block {
-    std::unique_ptr<char[]> bytes = std::make_unique<char[]>(kBlockBytes);
+    std::unique_ptr<char[]> bytes{new char[kBlockBytes]}; // not zeroed
     std::size_t used = 0;
+  };
+  struct CloseFile {
+    void operator()(std::FILE *f) const { std::fclose(f); }
   };
 
   void Append(std::string_view text, bool joins_next);
+  void StartBlock();
+  bool Spill();
 
-  std::vector<Block> blocks_;
-  // Per entry: (position << 9) | (length << 1) | joins_next, where position
-  // counts bytes across blocks of kBlockBytes. An entry never spans blocks.
-  std::vector<std::uint64_t> entries_;
+  std::vector<Block> blocks_; // the image after what was spilled
+  std::vector<Block> spare_;  // spilled blocks, to be filled again
+  std::size_t count_ = 0;
+  // Spilled image, and how many bytes of it are good. Its read position is
+  // not part of the buffer's value, hence usable from const members.
+  std::unique_ptr<std::FILE, CloseFile> spill_;
+  std::uint64_t spilled_bytes_ = 0;
+  bool spill_refused_ = false;
   std::string scratch_;
 };
 

@@ -24,6 +24,7 @@ public:
   void ParseLine(std::string_view line);
 
 private:
+  bool ParseKeyedRecord(std::string_view key, int n);
   bool ParseHeaderRecord(std::string_view key, int n);
   bool ParseAttributeRecord(std::string_view key, int n);
   bool ParseMarkerRecord(std::string_view key, int n);

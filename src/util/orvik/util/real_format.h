@@ -2,6 +2,7 @@
 // The one number format of the exchange and settings files: the general
 // format with 15 significant digits that the host reads back.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,11 @@ namespace orvik {
 // way.
 void AppendReal(std::string &out, double value);
 std::string FormatReal(double value);
+
+// The same text written at `out`, which must have room for kMaxRealChars
+// bytes; returns the end of what was written.
+inline constexpr std::size_t kMaxRealChars = 24;
+char *WriteReal(char *out, double value);
 
 // Plain decimal integer, "-" for negatives.
 void AppendInt(std::string &out, std::int64_t value);
