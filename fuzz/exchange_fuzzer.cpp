@@ -26,17 +26,6 @@ void Require(bool ok) {
     std::abort();
 }
 
-bool EndsInsideACharacter(std::string_view s) {
-  std::size_t i = 0, last = 0;
-  while (i < s.size()) {
-    last = i;
-    i += (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2
-                                                                            : 1;
-  }
-  return !s.empty() && last == s.size() - 1 &&
-         IsLeadByte(static_cast<unsigned char>(s[last]));
-}
-
 // Every line ends in CR LF and holds at most a text head and its text.
 void CheckOutput(const OutputBuffer &out) {
   const std::string image = out.FileImage();
@@ -49,7 +38,7 @@ void CheckOutput(const OutputBuffer &out) {
     Require(line.size() <= 2 * OutputBuffer::kMaxEntryBytes);
     for (char c : line)
       Require(static_cast<unsigned char>(c) >= 0x20);
-    Require(!EndsInsideACharacter(line));
+    Require(!EndsInLoneLeadByte(line));
     start = end + 2;
   }
 }

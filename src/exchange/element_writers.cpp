@@ -78,60 +78,56 @@ void RecordWriter::WriteElement(const TJwwEntOrder &entry) {
   }
 }
 
-void RecordWriter::WriteLine(const TJwwEntLine &e) {
-  WriteGroup(e.Attr.Group);
-  WriteLayer(e.Attr.Layer);
-  WriteColour(e.Attr.Colour);
-  WriteLineType(e.Attr.LineType);
-  WriteLineWidth(e.Attr.LineWidth);
-  pending_z_ = e.Attr.ZFlags;
-  if (!Equal(e.X1, e.Y1, e.X2, e.Y2))
-    EmitLineRecord(e);
+// Group, layer, colour, line type and width of lines, circles and arcs.
+void RecordWriter::WriteLineAttributes(const TJwwEntAttr &a) {
+  WriteGroup(a.Group);
+  WriteLayer(a.Layer);
+  WriteColour(a.Colour);
+  WriteLineType(a.LineType);
+  WriteLineWidth(a.LineWidth);
+  pending_z_ = a.ZFlags;
 }
 
-void RecordWriter::EmitLineRecord(const TJwwEntLine &e) {
-  BeginElement("");
-  Real(e.X1);
-  Real(e.Y1);
-  Real(e.X2);
-  Real(e.Y2);
+// Group, layer and colour of solids: the solid's own RGB value when its pen
+// is 10, else its pen; the line width only for some kinds.
+void RecordWriter::WriteSolidAttributes(const TJwwEntAttr &a, std::int32_t rgb,
+                                        bool with_width) {
+  WriteGroup(a.Group);
+  WriteLayer(a.Layer);
+  if (a.Colour == 10)
+    WriteSolidColour(rgb);
+  else
+    WriteColour(a.Colour);
+  if (with_width)
+    WriteLineWidth(a.LineWidth);
+  pending_z_ = a.ZFlags;
+}
+
+void RecordWriter::EmitRecord(const char *key,
+                              std::initializer_list<double> values) {
+  BeginElement(key);
+  for (double v : values)
+    Real(v);
   End();
+}
+
+void RecordWriter::WriteLine(const TJwwEntLine &e) {
+  WriteLineAttributes(e.Attr);
+  if (!Equal(e.X1, e.Y1, e.X2, e.Y2))
+    EmitRecord("", {e.X1, e.Y1, e.X2, e.Y2});
 }
 
 void RecordWriter::WriteCircle(const TJwwEntCircle &e) {
-  WriteGroup(e.Attr.Group);
-  WriteLayer(e.Attr.Layer);
-  WriteColour(e.Attr.Colour);
-  WriteLineType(e.Attr.LineType);
-  WriteLineWidth(e.Attr.LineWidth);
-  pending_z_ = e.Attr.ZFlags;
-  if (e.Radius <= kTol)
-    return;
-  BeginElement("ci");
-  Real(e.X);
-  Real(e.Y);
-  Real(e.Radius);
-  End();
+  WriteLineAttributes(e.Attr);
+  if (e.Radius > kTol)
+    EmitRecord("ci", {e.X, e.Y, e.Radius});
 }
 
 void RecordWriter::WriteArc(const TJwwEntArc &e) {
-  WriteGroup(e.Attr.Group);
-  WriteLayer(e.Attr.Layer);
-  WriteColour(e.Attr.Colour);
-  WriteLineType(e.Attr.LineType);
-  WriteLineWidth(e.Attr.LineWidth);
-  pending_z_ = e.Attr.ZFlags;
-  if (e.Radius <= kTol || std::fabs(e.Flatness) <= kTol)
-    return;
-  BeginElement("ci");
-  Real(e.X);
-  Real(e.Y);
-  Real(e.Radius);
-  Real(e.StartAngle);
-  Real(e.EndAngle);
-  Real(e.Flatness);
-  Real(e.Tilt);
-  End();
+  WriteLineAttributes(e.Attr);
+  if (e.Radius > kTol && std::fabs(e.Flatness) > kTol)
+    EmitRecord("ci", {e.X, e.Y, e.Radius, e.StartAngle, e.EndAngle, e.Flatness,
+                      e.Tilt});
 }
 
 void RecordWriter::WriteTextAttributes(const TJwwEntText &t) {
@@ -154,10 +150,8 @@ void RecordWriter::WriteText(const TJwwEntText &e) {
 void RecordWriter::EmitTextRecord(const char *key, const TJwwEntText &t,
                                   std::string_view text) {
   BeginElement(key);
-  Real(t.X);
-  Real(t.Y);
-  Real(t.DX);
-  Real(t.DY);
+  for (double v : {t.X, t.Y, t.DX, t.DY})
+    Real(v);
   EndTextHead(text);
 }
 
@@ -167,12 +161,10 @@ void RecordWriter::WritePoint(const TJwwEntPoint &e) {
   WritePointColour(e.Attr.Colour);
   WriteLineWidth(e.Attr.LineWidth);
   pending_z_ = e.Attr.ZFlags;
-  BeginElement("pt");
-  Real(e.X);
-  Real(e.Y);
-  End();
+  EmitRecord("pt", {e.X, e.Y});
 }
 
+// A marker scale of 0 means 1; an unknown marker code becomes -3.
 void RecordWriter::WritePointEx(const TJwwEntPointEx &e) {
   WriteGroup(e.Attr.Group);
   WriteLayer(e.Attr.Layer);
@@ -180,10 +172,9 @@ void RecordWriter::WritePointEx(const TJwwEntPointEx &e) {
   WriteLineWidth(e.Attr.LineWidth);
   pending_z_ = e.Attr.ZFlags;
   BeginElement("pt");
-  Real(e.X);
-  Real(e.Y);
-  Real(std::fabs(e.Value1) <= kTol ? 1.0 : e.Value1);
-  Real(e.Value2);
+  for (double v :
+       {e.X, e.Y, std::fabs(e.Value1) <= kTol ? 1.0 : e.Value1, e.Value2})
+    Real(v);
   Int((e.Code < -7 || e.Code > 11) ? -3 : e.Code);
   End();
 }
@@ -200,9 +191,8 @@ void RecordWriter::WriteDim(const TJwwEntDim &e) {
   pending_z_ = e.Attr.ZFlags;
   if (Equal(line.X1, line.Y1, line.X2, line.Y2) || NoDirection(e.Text))
     return;
-  BeginElement("msg");
-  End();
-  EmitLineRecord(line);
+  EmitRecord("msg", {});
+  EmitRecord("", {line.X1, line.Y1, line.X2, line.Y2});
   if (!IsBlank(e.Text.Text)) {
     EmitTextRecord("cs", e.Text, e.Text.Text);
     return;
@@ -213,64 +203,28 @@ void RecordWriter::WriteDim(const TJwwEntDim &e) {
   EmitTextRecord("cs", e.Text, measured);
 }
 
-void RecordWriter::WriteSolidColourOf(const TJwwEntAttr &attr,
-                                      std::int32_t rgb) {
-  if (attr.Colour == 10)
-    WriteSolidColour(rgb);
-  else
-    WriteColour(attr.Colour);
-}
-
 void RecordWriter::WriteSolid2(const TJwwEntSolid2 &e) {
-  WriteGroup(e.Attr.Group);
-  WriteLayer(e.Attr.Layer);
-  WriteSolidColourOf(e.Attr, e.Rgb);
-  WriteLineWidth(e.Attr.LineWidth);
-  pending_z_ = e.Attr.ZFlags;
-  EmitSolid2Record(e.X1, e.Y1, e.X2, e.Y2);
-}
-
-void RecordWriter::EmitSolid2Record(double x1, double y1, double x2,
-                                    double y2) {
-  if (Equal(x1, y1, x2, y2))
-    return;
-  BeginElement("sl");
-  Real(x1);
-  Real(y1);
-  Real(x2);
-  Real(y2);
-  End();
+  WriteSolidAttributes(e.Attr, e.Rgb, true);
+  if (!Equal(e.X1, e.Y1, e.X2, e.Y2))
+    EmitRecord("sl", {e.X1, e.Y1, e.X2, e.Y2});
 }
 
 void RecordWriter::WriteSolid3(const TJwwEntSolid3 &e) {
-  WriteGroup(e.Attr.Group);
-  WriteLayer(e.Attr.Layer);
-  WriteSolidColourOf(e.Attr, e.Rgb);
-  pending_z_ = e.Attr.ZFlags;
+  WriteSolidAttributes(e.Attr, e.Rgb, false);
   EmitSolid3Record(e.X1, e.Y1, e.X2, e.Y2, e.X3, e.Y3);
 }
 
 void RecordWriter::EmitSolid3Record(double x1, double y1, double x2, double y2,
                                     double x3, double y3) {
-  if (Equal(x1, y1, x2, y2) || Equal(x1, y1, x3, y3) || Equal(x2, y2, x3, y3))
-    return;
-  BeginElement("sl");
-  Real(x1);
-  Real(y1);
-  Real(x2);
-  Real(y2);
-  Real(x3);
-  Real(y3);
-  End();
+  if (!Equal(x1, y1, x2, y2) && !Equal(x1, y1, x3, y3) &&
+      !Equal(x2, y2, x3, y3))
+    EmitRecord("sl", {x1, y1, x2, y2, x3, y3});
 }
 
 // Coinciding corners turn a four-point solid into a three-point one, or
 // into nothing when opposite corners meet.
 void RecordWriter::WriteSolid4(const TJwwEntSolid4 &e) {
-  WriteGroup(e.Attr.Group);
-  WriteLayer(e.Attr.Layer);
-  WriteSolidColourOf(e.Attr, e.Rgb);
-  pending_z_ = e.Attr.ZFlags;
+  WriteSolidAttributes(e.Attr, e.Rgb, false);
   if (Equal(e.X1, e.Y1, e.X2, e.Y2))
     EmitSolid3Record(e.X1, e.Y1, e.X3, e.Y3, e.X4, e.Y4);
   else if (Equal(e.X1, e.Y1, e.X3, e.Y3))
@@ -283,22 +237,13 @@ void RecordWriter::WriteSolid4(const TJwwEntSolid4 &e) {
     return;
   else if (Equal(e.X3, e.Y3, e.X4, e.Y4))
     EmitSolid3Record(e.X1, e.Y1, e.X2, e.Y2, e.X3, e.Y3);
-  else {
-    BeginElement("sl");
-    for (double v : {e.X1, e.Y1, e.X2, e.Y2, e.X3, e.Y3, e.X4, e.Y4})
-      Real(v);
-    End();
-  }
+  else
+    EmitRecord("sl", {e.X1, e.Y1, e.X2, e.Y2, e.X3, e.Y3, e.X4, e.Y4});
 }
 
 // "sc" takes codes 100, 5, 0 and -1; "se" only 100 and 0.
 void RecordWriter::WriteSolidArc(const TJwwEntSolidArc &e, bool is_se) {
-  WriteGroup(e.Attr.Group);
-  WriteLayer(e.Attr.Layer);
-  WriteSolidColourOf(e.Attr, e.Rgb);
-  if (is_se)
-    WriteLineWidth(e.Attr.LineWidth);
-  pending_z_ = e.Attr.ZFlags;
+  WriteSolidAttributes(e.Attr, e.Rgb, is_se);
   const bool code_ok =
       e.Code == 100 || e.Code == 0 || (!is_se && (e.Code == 5 || e.Code == -1));
   if (!(e.V3 > kTol && std::fabs(e.V4) > kTol && code_ok))
@@ -312,17 +257,11 @@ void RecordWriter::WriteSolidArc(const TJwwEntSolidArc &e, bool is_se) {
 
 // The inner radius V8 must lie strictly inside the outer radius V3.
 void RecordWriter::WriteSolidRing(const TJwwEntSolidRing &e, bool is_sg) {
-  WriteGroup(e.Attr.Group);
-  WriteLayer(e.Attr.Layer);
-  WriteSolidColourOf(e.Attr, e.Rgb);
-  pending_z_ = e.Attr.ZFlags;
-  if (!(e.V3 > kTol && e.V8 > kTol && e.V8 < e.V3 - kTol &&
-        std::fabs(e.V4) > kTol))
-    return;
-  BeginElement(is_sg ? "sg" : "so");
-  for (double v : {e.V1, e.V2, e.V3, e.V4, e.V5, e.V6, e.V7, e.V8})
-    Real(v);
-  End();
+  WriteSolidAttributes(e.Attr, e.Rgb, false);
+  if (e.V3 > kTol && e.V8 > kTol && e.V8 < e.V3 - kTol &&
+      std::fabs(e.V4) > kTol)
+    EmitRecord(is_sg ? "sg" : "so",
+               {e.V1, e.V2, e.V3, e.V4, e.V5, e.V6, e.V7, e.V8});
 }
 
 } // namespace orvik::exchange

@@ -53,6 +53,7 @@ void OutputBuffer::Clear() {
   blocks_.shrink_to_fit();
   spare_.clear();
   spare_.shrink_to_fit();
+  memory_bytes_ = 0;
   count_ = 0;
   spill_.reset();
   spilled_bytes_ = 0;
@@ -60,7 +61,8 @@ void OutputBuffer::Clear() {
 }
 
 char *OutputBuffer::BeginRecord() {
-  if (blocks_.empty() || kBlockBytes - blocks_.back().used < kEntryRoom)
+  if (blocks_.empty() ||
+      blocks_.back().capacity - blocks_.back().used < kEntryRoom)
     StartBlock();
   Block &block = blocks_.back();
   return block.bytes.get() + block.used;
@@ -90,23 +92,28 @@ void OutputBuffer::Append(std::string_view text, bool joins_next) {
   EndRecord(start + text.size(), joins_next);
 }
 
-// A new block. Once kMemoryBlocks are full they go to the temporary file
+// A new block. Once kMemoryBytes are full they go to the temporary file
 // and their memory is used again, so the buffer touches no fresh memory
 // after its first few MiB.
 void OutputBuffer::StartBlock() {
-  if (blocks_.size() >= kMemoryBlocks && Spill()) {
+  if (memory_bytes_ >= kMemoryBytes && Spill()) {
     for (Block &b : blocks_) {
       b.used = 0;
       spare_.push_back(std::move(b));
     }
     blocks_.clear();
+    memory_bytes_ = 0;
   }
   if (spare_.empty()) {
-    blocks_.emplace_back();
+    const std::size_t size =
+        blocks_.empty() ? kFirstBlockBytes
+                        : std::min(kBlockBytes, 2 * blocks_.back().capacity);
+    blocks_.emplace_back(size);
   } else {
     blocks_.push_back(std::move(spare_.back()));
     spare_.pop_back();
   }
+  memory_bytes_ += blocks_.back().capacity;
 }
 
 // Appends every block to the temporary file. On any failure the blocks not
@@ -137,6 +144,8 @@ bool OutputBuffer::Spill() {
   if (written == blocks_.size())
     return true;
   spill_refused_ = true;
+  for (std::size_t i = 0; i < written; ++i)
+    memory_bytes_ -= blocks_[i].capacity;
   blocks_.erase(blocks_.begin(),
                 blocks_.begin() + static_cast<std::ptrdiff_t>(written));
   return false;

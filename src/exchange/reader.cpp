@@ -17,16 +17,8 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
 
 // Value of the hexadecimal digit at index i, or 0 when there is none.
 std::int32_t HexDigitAt(std::string_view s, std::size_t i) {
-  if (i >= s.size())
-    return 0;
-  const char c = s[i];
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  return 0;
+  const int value = i < s.size() ? HexDigitValue(s[i]) : -1;
+  return value < 0 ? 0 : value;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "orvik/exchange/model.h"
 #include "orvik/exchange/output_buffer.h"
 
+#include <initializer_list>
 #include <string>
 
 namespace orvik::exchange {
@@ -45,14 +46,16 @@ private:
   void WriteSolidArc(const TJwwEntSolidArc &e, bool is_se);
   void WriteSolidRing(const TJwwEntSolidRing &e, bool is_sg);
 
+  void WriteLineAttributes(const TJwwEntAttr &a);
+  void WriteSolidAttributes(const TJwwEntAttr &a, std::int32_t rgb,
+                            bool with_width);
   void WriteTextAttributes(const TJwwEntText &t);
-  void WriteSolidColourOf(const TJwwEntAttr &attr, std::int32_t rgb);
-  void EmitSolid2Record(double x1, double y1, double x2, double y2);
   void EmitSolid3Record(double x1, double y1, double x2, double y2, double x3,
                         double y3);
-  void EmitLineRecord(const TJwwEntLine &e);
   void EmitTextRecord(const char *key, const TJwwEntText &t,
                       std::string_view text);
+  // An element record: its key and the values, after its z flags.
+  void EmitRecord(const char *key, std::initializer_list<double> values);
 
   // Numeric records are written in place in the output buffer: Begin
   // starts one with its key, Real and Int add a value after one blank (no

@@ -9,20 +9,6 @@ namespace {
 // in the model never hold control bytes, so every SUB is such a mark.
 constexpr char16_t kSubstitute = 0x001A;
 
-// True when the text ends in a lead byte without its second byte, which
-// the converter keeps back instead of reporting.
-bool EndsInLoneLeadByte(std::string_view s) {
-  std::size_t i = 0;
-  std::size_t last = 0; // start of the last character
-  while (i < s.size()) {
-    last = i;
-    i += (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2
-                                                                            : 1;
-  }
-  return !s.empty() && last == s.size() - 1 &&
-         IsLeadByte(static_cast<unsigned char>(s[last]));
-}
-
 } // namespace
 
 SjisDecoder::SjisDecoder()

@@ -9,16 +9,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-int HexValue(char c) {
-  if (c >= '0' && c <= '9')
-    return c - '0';
-  if (c >= 'a' && c <= 'f')
-    return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F')
-    return c - 'A' + 10;
-  return -1;
-}
-
 // Reads a run of decimal digits into `mantissa`, four at a time while it
 // can: drawing coordinates have runs of three to six digits.
 const char *ReadDigits(const char *p, const char *end,
@@ -84,6 +74,16 @@ std::string_view SkipLeadingSpaces(std::string_view s) {
 
 } // namespace
 
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  return -1;
+}
+
 std::int32_t StrToIntZ(std::string_view text) {
   std::string_view s = SkipLeadingSpaces(text);
   bool negative = false;
@@ -100,7 +100,7 @@ std::int32_t StrToIntZ(std::string_view text) {
     if (s.empty())
       return 0;
     for (char c : s) {
-      const int digit = HexValue(c);
+      const int digit = HexDigitValue(c);
       if (digit < 0)
         return 0;
       value = value * 16 + static_cast<unsigned>(digit);

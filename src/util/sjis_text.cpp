@@ -78,6 +78,14 @@ std::string ByteRangeCopy(std::string_view text, long first, long count,
   return out;
 }
 
+bool EndsInLoneLeadByte(std::string_view text) {
+  std::size_t last = 0; // start of the last character
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))
+    last = i;
+  return !text.empty() && last == text.size() - 1 &&
+         IsLeadByte(Byte(text, last));
+}
+
 std::string_view CutToBytes(std::string_view text, std::size_t max_bytes) {
   if (text.size() <= max_bytes)
     return text;

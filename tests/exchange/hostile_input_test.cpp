@@ -27,16 +27,7 @@ void ExpectWellFormed(const std::string &image) {
           << "control byte in line: " << line;
     // Two entries at most make a line: a text head and its text.
     ASSERT_LE(line.size(), 2 * OutputBuffer::kMaxEntryBytes);
-    std::size_t i = 0, last = 0; // last: start of the last character
-    while (i < line.size()) {
-      last = i;
-      i += (IsLeadByte(static_cast<unsigned char>(line[i])) &&
-            i + 1 < line.size())
-               ? 2
-               : 1;
-    }
-    ASSERT_FALSE(!line.empty() && last == line.size() - 1 &&
-                 IsLeadByte(static_cast<unsigned char>(line[last])))
+    ASSERT_FALSE(EndsInLoneLeadByte(line))
         << "line ends in a lone lead byte: " << line;
     start = end + 2;
   }

@@ -64,6 +64,14 @@ TEST(SjisText, TextWidthOfMixedRuns) {
                    2); // control bytes add nothing
 }
 
+TEST(SjisText, LoneLeadByteAtTheEnd) {
+  EXPECT_TRUE(EndsInLoneLeadByte("ab\x82"));
+  EXPECT_FALSE(EndsInLoneLeadByte("ab\x82\xA0"));
+  EXPECT_TRUE(EndsInLoneLeadByte("\x82\xA0\x82"));
+  EXPECT_FALSE(EndsInLoneLeadByte("\x82\x82")); // one character
+  EXPECT_FALSE(EndsInLoneLeadByte(""));
+}
+
 TEST(CutToBytes, KeepsFittingTextWhole) {
   EXPECT_EQ(CutToBytes("abc", 3), "abc");
   EXPECT_EQ(CutToBytes("abcd", 3), "abc");

@@ -63,11 +63,16 @@ public:
   bool WriteTo(const Sink &sink) const;
 
 private:
+  // Blocks start small, so a small drawing needs little memory, and double
+  // up to kBlockBytes; once kMemoryBytes are in memory, they are spilled.
+  static constexpr std::size_t kFirstBlockBytes = 16 << 10;
   static constexpr std::size_t kBlockBytes = 1 << 20;
-  static constexpr std::size_t kMemoryBlocks = 4;
+  static constexpr std::size_t kMemoryBytes = 4 << 20;
 
   struct Block {
-    std::unique_ptr<char[]> bytes{new char[kBlockBytes]}; // not zeroed
+    explicit Block(std::size_t size) : bytes(new char[size]), capacity(size) {}
+    std::unique_ptr<char[]> bytes; // not zeroed
+    std::size_t capacity;
     std::size_t used = 0;
   };
   struct CloseFile {
@@ -78,8 +83,9 @@ private:
   void StartBlock();
   bool Spill();
 
-  std::vector<Block> blocks_; // the image after what was spilled
-  std::vector<Block> spare_;  // spilled blocks, to be filled again
+  std::vector<Block> blocks_;    // the image after what was spilled
+  std::vector<Block> spare_;     // spilled blocks, to be filled again
+  std::size_t memory_bytes_ = 0; // capacity of the blocks in blocks_
   std::size_t count_ = 0;
   // Spilled image, and how many bytes of it are good. Its read position is
   // not part of the buffer's value, hence usable from const members.

@@ -8,6 +8,9 @@
 
 namespace orvik {
 
+// Value 0..15 of a hexadecimal digit (either case), or -1.
+int HexDigitValue(char c);
+
 // Whole-text integer parse: optional leading spaces, an optional sign, then
 // decimal digits or hexadecimal digits after "$". Anything else (trailing
 // characters, an empty text, a value outside int32) gives 0. Hexadecimal

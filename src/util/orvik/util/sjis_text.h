@@ -37,6 +37,9 @@ std::string CharCopy(std::string_view text, long first, long count);
 std::string ByteRangeCopy(std::string_view text, long first, long count,
                           long &copied);
 
+// True when the last byte is a lead byte without its second byte.
+bool EndsInLoneLeadByte(std::string_view text);
+
 // The longest prefix of at most `max_bytes` bytes that does not split a
 // two-byte character. A text that already fits is returned whole.
 std::string_view CutToBytes(std::string_view text, std::size_t max_bytes);
