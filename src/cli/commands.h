@@ -14,5 +14,7 @@ using Args = std::vector<std::string>;
 
 int RunInfo(const Args &args, std::ostream &out, std::ostream &err);
 int RunWrite(const Args &args, std::ostream &out, std::ostream &err);
+// Needs a QGuiApplication (fonts).
+int RunRender(const Args &args, std::ostream &out, std::ostream &err);
 
 } // namespace orvik::cli

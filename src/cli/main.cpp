@@ -3,13 +3,22 @@
 
 #include "commands.h"
 
+#include <QGuiApplication>
+
+#include <cstdlib>
 #include <iostream>
 #include <string_view>
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: orvik-cli info FILE [--json]\n"
-                                    "       orvik-cli write IN OUT\n";
+// The tool speaks only for itself: Qt's own diagnostics (about the
+// runtime folder of a headless session, say) stay quiet.
+void QuietQtMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
+
+constexpr std::string_view kUsage =
+    "usage: orvik-cli info FILE [--json]\n"
+    "       orvik-cli write IN OUT\n"
+    "       orvik-cli render IN OUT.png [--size WxH] [--grid SPACING]\n";
 
 } // namespace
 
@@ -24,6 +33,17 @@ int main(int argc, char **argv) {
     return orvik::cli::RunInfo(args, std::cout, std::cerr);
   if (command == "write")
     return orvik::cli::RunWrite(args, std::cout, std::cerr);
+  if (command == "render") {
+    // Drawing texts needs fonts, which need a GUI application; the tool
+    // never shows a window, so the offscreen platform serves unless the
+    // caller chose another.
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(QuietQtMessages);
+    int qt_argc = 1;
+    QGuiApplication app(qt_argc, argv);
+    return orvik::cli::RunRender(args, std::cout, std::cerr);
+  }
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << kUsage;
     return 0;

@@ -55,6 +55,13 @@ void FreeModel(DrawingModel &m) {
   m.EntOrder.Clear();
 }
 
+double DrawingModel::ScaleOfGroup(std::int32_t group) const {
+  if (SheetCoords || group < 0 || group > 15)
+    return 1.0;
+  const double s = GroupScale[static_cast<std::size_t>(group)];
+  return (std::isfinite(s) && std::fabs(s) >= 1e-100) ? s : 1.0;
+}
+
 void DrawingModel::AppendOrder(EntKind kind, std::size_t index) {
   TJwwEntOrder &entry = EntOrder.Append();
   entry.Kind = kind;

@@ -78,6 +78,13 @@ std::string ByteRangeCopy(std::string_view text, long first, long count,
   return out;
 }
 
+std::size_t FindCharacter(std::string_view text, char c, std::size_t from) {
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))
+    if (i >= from && text[i] == c)
+      return i;
+  return std::string_view::npos;
+}
+
 bool EndsInLoneLeadByte(std::string_view text) {
   std::size_t last = 0; // start of the last character
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))

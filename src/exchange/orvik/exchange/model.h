@@ -119,6 +119,16 @@ struct DrawingModel {
     return record;
   }
 
+  // The divisor from model coordinates to paper millimetres for elements of
+  // `group`: 1 under sheet coordinates, else the group's scale. A scale of
+  // 0 (what the reader makes of a missing or malformed one), a non-finite
+  // one or one too small to divide by counts as 1, the scale of a group the
+  // file did not set, so that no such value turns the drawing into
+  // infinities. A group outside 0..15 also counts as 1.
+  double ScaleOfGroup(std::int32_t group) const;
+  // The drawing scale: that of the file's first layer group.
+  double DrawingScale() const { return ScaleOfGroup(Attr.FirstGroup); }
+
   // Total number of elements of all kinds.
   std::size_t ElementCount() const { return EntOrder.Count(); }
 };

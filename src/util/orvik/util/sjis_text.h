@@ -37,6 +37,11 @@ std::string CharCopy(std::string_view text, long first, long count);
 std::string ByteRangeCopy(std::string_view text, long first, long count,
                           long &copied);
 
+// Byte position (0-based) of the first one-byte character equal to `c`,
+// from byte `from` on, skipping the second bytes of two-byte characters;
+// npos when there is none.
+std::size_t FindCharacter(std::string_view text, char c, std::size_t from = 0);
+
 // True when the last byte is a lead byte without its second byte.
 bool EndsInLoneLeadByte(std::string_view text);
 

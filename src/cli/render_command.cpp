@@ -1,0 +1,100 @@
+// orvik-cli render IN OUT.png [--size WxH] [--grid SPACING]: the picture the
+// window paints after fitting the drawing to a W x H drawing area.
+
+#include "commands.h"
+
+#include "orvik/attributes/pen_table.h"
+#include "orvik/exchange/session.h"
+#include "orvik/render/extents.h"
+#include "orvik/render/image_canvas.h"
+#include "orvik/render/scene.h"
+
+#include <QImage>
+#include <QString>
+
+#include <charconv>
+#include <string_view>
+
+namespace orvik::cli {
+namespace {
+
+constexpr char kUsage[] =
+    "usage: orvik-cli render IN OUT.png [--size WxH] [--grid SPACING]\n";
+
+bool ParseInt(std::string_view s, int &value) {
+  const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  return ec == std::errc() && ptr == s.data() + s.size();
+}
+
+// "WxH", each between 1 and 16384 pixels.
+bool ParseSize(std::string_view s, int &w, int &h) {
+  const std::size_t x = s.find('x');
+  return x != std::string_view::npos && ParseInt(s.substr(0, x), w) &&
+         ParseInt(s.substr(x + 1), h) && w >= 1 && h >= 1 && w <= 16384 &&
+         h <= 16384;
+}
+
+bool ParseSpacing(std::string_view s, double &value) {
+  const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  return ec == std::errc() && ptr == s.data() + s.size() && value > 0;
+}
+
+struct RenderArgs {
+  std::string in, out;
+  int width = 800, height = 600;
+  render::GridSettings grid;
+};
+
+bool Parse(const Args &args, RenderArgs &r) {
+  if (args.size() < 2)
+    return false;
+  r.in = args[0];
+  r.out = args[1];
+  for (std::size_t i = 2; i < args.size(); i += 2) {
+    if (i + 1 >= args.size())
+      return false;
+    if (args[i] == "--size") {
+      if (!ParseSize(args[i + 1], r.width, r.height))
+        return false;
+    } else if (args[i] == "--grid") {
+      if (!ParseSpacing(args[i + 1], r.grid.spacing))
+        return false;
+      r.grid.on = true;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+} // namespace
+
+int RunRender(const Args &args, std::ostream &, std::ostream &err) {
+  RenderArgs r;
+  if (!Parse(args, r)) {
+    err << kUsage;
+    return 2;
+  }
+  exchange::DrawingModel model;
+  exchange::OutputBuffer output;
+  if (!exchange::LoadExchangeFile(model, output, r.in)) {
+    err << "orvik-cli: cannot read " << r.in << "\n";
+    return 2;
+  }
+  const attributes::TgraAttribute pens;
+  geometry::ViewState view;
+  render::FitView(view, render::ComputeExtents(model, {}), r.width, r.height);
+
+  QImage image(r.width, r.height, QImage::Format_RGB32);
+  {
+    render::ImageCanvas canvas(image);
+    render::PaintScene(canvas, model, pens, view, r.grid, nullptr);
+  }
+  if (!image.save(QString::fromStdString(r.out), "PNG")) {
+    err << "orvik-cli: cannot write " << r.out << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+} // namespace orvik::cli

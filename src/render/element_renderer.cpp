@@ -1,0 +1,165 @@
+#include "orvik/render/element_renderer.h"
+
+#include "orvik/render/image_reference.h"
+#include "orvik/render/point_markers.h"
+#include "orvik/util/plane.h"
+
+#include <cmath>
+
+namespace orvik::render {
+namespace {
+
+using namespace exchange;
+
+constexpr double kDegree = kPi / 180.0;
+
+// Brings an angle in degrees into [0, 360).
+double Wrap360(double a) {
+  double r = std::fmod(a, 360.0);
+  if (r < 0)
+    r += 360.0;
+  return r >= 360.0 ? 0.0 : r;
+}
+
+} // namespace
+
+template <class List, class Draw>
+bool ElementRenderer::Walk(const List &list, Draw draw) {
+  for (std::size_t i = 0; i < list.Count(); ++i) {
+    draw(list[i]);
+    if (i % 10 == 0 && Stop())
+      return false;
+  }
+  return !Stop();
+}
+
+bool ElementRenderer::DrawAll() {
+  const DrawingModel &m = m_;
+  auto placeholder = [this](const TJwwEntText &e) { DrawImagePlaceholder(e); };
+  if (!Walk(m.Texts, placeholder) ||
+      !Walk(m.Solids2, [this](const auto &e) { DrawSolid2(e); }) ||
+      !Walk(m.Solids3, [this](const auto &e) { DrawSolid3(e); }) ||
+      !Walk(m.Solids4, [this](const auto &e) { DrawSolid4(e); }) ||
+      !Walk(m.SolidsSc, [this](const auto &e) { DrawArcSolid(e, 101); }) ||
+      !Walk(m.SolidsSe, [this](const auto &e) { DrawArcSolid(e, 111); }) ||
+      !Walk(m.SolidsSo, [this](const auto &e) { DrawRingSolid(e, 105); }) ||
+      !Walk(m.SolidsSg, [this](const auto &e) { DrawRingSolid(e, 106); }))
+    return false;
+  p_.SetBrush(p_.pens().GetBackgroundColour(), 0);
+  return Walk(m.Lines, [this](const auto &e) { DrawLine(e); }) &&
+         Walk(m.Circles, [this](const auto &e) { DrawCircle(e); }) &&
+         Walk(m.Arcs, [this](const auto &e) { DrawArc(e); }) &&
+         Walk(m.Points, [this](const auto &e) { DrawPoint(e); }) &&
+         Walk(m.PointsEx, [this](const auto &e) { DrawPointEx(e); }) &&
+         Walk(m.Texts, [](const TJwwEntText &) {}) &&
+         Walk(m.Dims, [this](const auto &e) { DrawDim(e); });
+}
+
+// The hatched box of an image reference, its size in paper millimetres
+// (not divided by the group scale).
+void ElementRenderer::DrawImagePlaceholder(const TJwwEntText &e) {
+  ImageReference image;
+  if (!ParseImageReference(e.Text, image))
+    return;
+  p_.ElementPen(e.Attr.Colour, 1);
+  p_.ElementBrush(e.Attr.Colour, 5);
+  const double s = Scale(e.Attr);
+  p_.DrawWorldRect(e.X / s, e.Y / s, e.X / s + image.width,
+                   e.Y / s + image.height);
+}
+
+// A solid of pen 10 is drawn in its own RGB value, outline and fill.
+void ElementRenderer::SolidPenAndBrush(const TJwwEntAttr &attr,
+                                       std::int32_t rgb) {
+  if (attr.Colour == 10) {
+    const Colour32 colour = static_cast<Colour32>(rgb) & 0xFFFFFFu;
+    p_.SetPen(colour, 0, 0);
+    p_.SetBrush(colour, 1);
+  } else {
+    p_.ElementPen(attr.Colour, 1);
+    p_.ElementBrush(attr.Colour, 1);
+  }
+}
+
+void ElementRenderer::DrawSolid2(const TJwwEntSolid2 &e) {
+  SolidPenAndBrush(e.Attr, e.Rgb);
+  const double s = Scale(e.Attr);
+  p_.WorldPoints().assign({{e.X1 / s, e.Y1 / s}, {e.X2 / s, e.Y2 / s}});
+  p_.DrawPolyline();
+}
+
+void ElementRenderer::DrawSolid3(const TJwwEntSolid3 &e) {
+  SolidPenAndBrush(e.Attr, e.Rgb);
+  const double s = Scale(e.Attr);
+  p_.WorldPoints().assign(
+      {{e.X1 / s, e.Y1 / s}, {e.X2 / s, e.Y2 / s}, {e.X3 / s, e.Y3 / s}});
+  p_.DrawPolygon();
+}
+
+void ElementRenderer::DrawSolid4(const TJwwEntSolid4 &e) {
+  SolidPenAndBrush(e.Attr, e.Rgb);
+  const double s = Scale(e.Attr);
+  p_.WorldPoints().assign({{e.X1 / s, e.Y1 / s},
+                           {e.X2 / s, e.Y2 / s},
+                           {e.X3 / s, e.Y3 / s},
+                           {e.X4 / s, e.Y4 / s}});
+  p_.DrawPolygon();
+}
+
+// V1..V7: centre x, y, outer radius, flatness, tilt, start, sweep; the
+// angles in radians.
+void ElementRenderer::DrawArcSolid(const TJwwEntSolidArc &e, int kind) {
+  SolidPenAndBrush(e.Attr, e.Rgb);
+  const double s = Scale(e.Attr);
+  p_.BuildArcShape(kind, e.Code, e.V7, e.V6, e.V5, e.V4, e.V3 / s, e.V1 / s,
+                   e.V2 / s);
+}
+
+void ElementRenderer::DrawRingSolid(const TJwwEntSolidRing &e, int kind) {
+  SolidPenAndBrush(e.Attr, e.Rgb);
+  const double s = Scale(e.Attr);
+  p_.BuildArcShape(kind, e.V8 / s, e.V7, e.V6, e.V5, e.V4, e.V3 / s, e.V1 / s,
+                   e.V2 / s);
+}
+
+void ElementRenderer::DrawLine(const TJwwEntLine &e) {
+  p_.ElementPen(e.Attr.Colour, e.Attr.LineType);
+  const double s = Scale(e.Attr);
+  p_.DrawWorldLine(e.X1 / s, e.Y1 / s, e.X2 / s, e.Y2 / s);
+}
+
+void ElementRenderer::DrawCircle(const TJwwEntCircle &e) {
+  p_.ElementPen(e.Attr.Colour, e.Attr.LineType);
+  const double s = Scale(e.Attr);
+  p_.DrawEllipse(0, 1.0, e.Radius / s, e.X / s, e.Y / s);
+}
+
+// An arc whose start and end coincide (mod 360) is a whole ellipse.
+void ElementRenderer::DrawArc(const TJwwEntArc &e) {
+  p_.ElementPen(e.Attr.Colour, e.Attr.LineType);
+  const double s = Scale(e.Attr);
+  const double start = Wrap360(e.StartAngle);
+  const double sweep = Wrap360(e.EndAngle - e.StartAngle);
+  if (std::fabs(sweep) < 1e-8)
+    p_.DrawEllipse(e.Tilt * kDegree, e.Flatness, e.Radius / s, e.X / s,
+                   e.Y / s);
+  else
+    p_.DrawEllipseArc(sweep * kDegree, start * kDegree, e.Tilt * kDegree,
+                      e.Flatness, e.Radius / s, e.X / s, e.Y / s);
+}
+
+void ElementRenderer::DrawPoint(const TJwwEntPoint &e) {
+  const double s = Scale(e.Attr);
+  DrawPointMarker(p_, 0, e.Attr.LineWidth, e.Attr.Colour, 1.0, 0.0, e.X / s,
+                  e.Y / s);
+}
+
+void ElementRenderer::DrawPointEx(const TJwwEntPointEx &e) {
+  const double s = Scale(e.Attr);
+  DrawPointMarker(p_, e.Code, e.Attr.LineWidth, e.Attr.Colour, e.Value1,
+                  e.Value2 * kDegree, e.X / s, e.Y / s);
+}
+
+void ElementRenderer::DrawDim(const TJwwEntDim &e) { DrawLine(e.Line); }
+
+} // namespace orvik::render

@@ -1,0 +1,54 @@
+#pragma once
+// Draws every element of the drawing model onto the canvas in the fixed
+// order of its lists: image placeholders, solids, lines, circles, arcs,
+// points, then texts and dimensions. Block insertions are not drawn.
+//
+// Model coordinates are divided by the scale of each element's layer group
+// (DrawingModel::ScaleOfGroup), so everything is drawn in paper
+// millimetres; angles and flatness are never divided.
+
+#include "orvik/exchange/model.h"
+#include "orvik/render/abort_check.h"
+#include "orvik/render/primitives.h"
+
+namespace orvik::render {
+
+class ElementRenderer {
+public:
+  // `abort` may be null: the drawing then always runs to its end.
+  ElementRenderer(Primitives &primitives, const exchange::DrawingModel &model,
+                  AbortCheck *abort)
+      : p_(primitives), m_(model), abort_(abort) {}
+
+  // Returns false when the abort check stopped the drawing early. The
+  // check is asked after every tenth element of a list (positions 0, 10,
+  // 20, ...) and after each list.
+  bool DrawAll();
+
+  void DrawImagePlaceholder(const exchange::TJwwEntText &e);
+  void DrawSolid2(const exchange::TJwwEntSolid2 &e);
+  void DrawSolid3(const exchange::TJwwEntSolid3 &e);
+  void DrawSolid4(const exchange::TJwwEntSolid4 &e);
+  void DrawArcSolid(const exchange::TJwwEntSolidArc &e, int kind);
+  void DrawRingSolid(const exchange::TJwwEntSolidRing &e, int kind);
+  void DrawLine(const exchange::TJwwEntLine &e);
+  void DrawCircle(const exchange::TJwwEntCircle &e);
+  void DrawArc(const exchange::TJwwEntArc &e);
+  void DrawPoint(const exchange::TJwwEntPoint &e);
+  void DrawPointEx(const exchange::TJwwEntPointEx &e);
+  void DrawDim(const exchange::TJwwEntDim &e);
+
+private:
+  template <class List, class Draw> bool Walk(const List &list, Draw draw);
+  bool Stop() { return abort_ != nullptr && abort_->ShouldStop(); }
+  void SolidPenAndBrush(const exchange::TJwwEntAttr &attr, std::int32_t rgb);
+  double Scale(const exchange::TJwwEntAttr &attr) const {
+    return m_.ScaleOfGroup(attr.Group);
+  }
+
+  Primitives &p_;
+  const exchange::DrawingModel &m_;
+  AbortCheck *abort_;
+};
+
+} // namespace orvik::render
