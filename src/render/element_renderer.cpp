@@ -3,6 +3,7 @@
 #include "orvik/render/image_reference.h"
 #include "orvik/render/point_markers.h"
 #include "orvik/util/plane.h"
+#include "orvik/util/sjis_text.h"
 
 #include <cmath>
 
@@ -51,7 +52,7 @@ bool ElementRenderer::DrawAll() {
          Walk(m.Arcs, [this](const auto &e) { DrawArc(e); }) &&
          Walk(m.Points, [this](const auto &e) { DrawPoint(e); }) &&
          Walk(m.PointsEx, [this](const auto &e) { DrawPointEx(e); }) &&
-         Walk(m.Texts, [](const TJwwEntText &) {}) &&
+         Walk(m.Texts, [this](const auto &e) { DrawText(e); }) &&
          Walk(m.Dims, [this](const auto &e) { DrawDim(e); });
 }
 
@@ -160,6 +161,37 @@ void ElementRenderer::DrawPointEx(const TJwwEntPointEx &e) {
                   e.Value2 * kDegree, e.X / s, e.Y / s);
 }
 
-void ElementRenderer::DrawDim(const TJwwEntDim &e) { DrawLine(e.Line); }
+// A text is placed by its base-point code: the corner, middle or end of
+// its run along the baseline and its bottom, middle or top across it.
+// Vertical text ("cv") runs down the page: its run length and height trade
+// places, and its face gets the vertical "@".
+void ElementRenderer::DrawText(const TJwwEntText &e) {
+  ImageReference image;
+  if (ParseImageReference(e.Text, image))
+    return; // its placeholder is drawn first
+  p_.ElementPen(e.Attr.Colour, 1);
+  const double s = Scale(e.Attr);
+  const bool vertical = e.TextClass == 1;
+  double length = TextWidth(e.Text, e.Width, e.Spacing);
+  double height = e.Height;
+  if (vertical)
+    std::swap(length, height);
+  static constexpr double kAlong[9] = {0, -0.5, -1, 0, -0.5, -1, 0, -0.5, -1};
+  static constexpr double kAcross[9] = {0, 0, 0, -0.5, -0.5, -0.5, -1, -1, -1};
+  const int cc = (e.Cc >= 0 && e.Cc <= 8) ? e.Cc : 0;
+  const double ox = kAlong[cc] * length, oy = kAcross[cc] * height;
+  const double angle = DirectionAngle(e.DX, e.DY);
+  const double qx = e.X / s + RotateX(ox, oy, 0, 0, angle);
+  const double qy = e.Y / s + RotateY(ox, oy, 0, 0, angle);
+  const std::string font = vertical ? "@" + e.FontName : e.FontName;
+  text_.DrawTextElement(0, font, qx, qy, qx + e.DX / s, qy + e.DY / s,
+                        vertical ? e.Width : e.Height,
+                        vertical ? e.Height : e.Width, e.Spacing, e.Text);
+}
+
+void ElementRenderer::DrawDim(const TJwwEntDim &e) {
+  DrawLine(e.Line);
+  DrawText(e.Text);
+}
 
 } // namespace orvik::render

@@ -1,5 +1,10 @@
 #include "orvik/render/image_canvas.h"
 
+#include "orvik/render/font_mapping.h"
+#include "orvik/util/sjis_text.h"
+
+#include <QFontMetricsF>
+#include <QList>
 #include <QPen>
 #include <QPolygon>
 
@@ -71,10 +76,10 @@ QPen MakePen(Colour32 colour, PenStyle style, std::int32_t width) {
 
 } // namespace
 
-ImageCanvas::ImageCanvas(QImage &image, bool batched)
+ImageCanvas::ImageCanvas(QImage &image, Options options)
     : image_(image), bits_(image.bits()), stride_(image.bytesPerLine()),
       width_(image.width()), height_(image.height()), painter_(&image),
-      batched_(batched) {
+      batched_(options.batched), cache_fonts_(options.cache_fonts) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBackgroundMode(Qt::TransparentMode);
@@ -201,33 +206,165 @@ void ImageCanvas::Polygon(std::span<const PixelPoint> points) {
                        Qt::OddEvenFill);
 }
 
+bool ImageCanvas::FontLess::operator()(const FontSpec &a,
+                                       const FontSpec &b) const {
+  return std::tie(a.Height, a.Width, a.Escapement, a.Weight, a.Italic,
+                  a.Underline, a.StrikeOut, a.CharSet, a.FaceName) <
+         std::tie(b.Height, b.Width, b.Escapement, b.Weight, b.Italic,
+                  b.Underline, b.StrikeOut, b.CharSet, b.FaceName);
+}
+
+// The cell height is the pixel size (the IPA faces' ascent and descent
+// add up to one em); the horizontal scale brings the face's average
+// character width, that of a half-width character, to the requested width.
+ImageCanvas::TextFont &ImageCanvas::FontFor(const FontSpec &described) {
+  if (!cache_fonts_)
+    fonts_.clear();
+  // The escapement is the run's rotation, which the drawing applies; one
+  // face serves every angle.
+  FontSpec spec = described;
+  spec.Escapement = 0;
+  auto found = fonts_.find(spec);
+  if (found != fonts_.end())
+    return *found->second;
+  auto text = std::make_unique<TextFont>();
+  const MappedFace face = MapFace(decoder_.Decode(spec.FaceName));
+  auto make = [&](Face &f, int pixel_size) {
+    f.font = QFont(face.family);
+    f.font.setPixelSize(std::max(1, pixel_size));
+    f.font.setWeight(spec.Weight >= 600 ? QFont::Bold : QFont::Normal);
+    f.font.setItalic(spec.Italic);
+    f.font.setUnderline(spec.Underline);
+    f.font.setStrikeOut(spec.StrikeOut);
+    f.font.setStyleStrategy(QFont::NoAntialias);
+    f.raw = QRawFont::fromFont(f.font);
+    f.ascent = QFontMetricsF(f.font).ascent();
+  };
+  const int height = std::abs(spec.Height);
+  make(text->normal, height);
+  const double average = QFontMetricsF(text->normal.font).averageCharWidth();
+  if (spec.Width > 0 && average > 0)
+    text->normal.scale_x = spec.Width / average;
+  text->vertical = face.vertical;
+  if (face.vertical) {
+    // Upright, a full-width character's em runs along the line (its
+    // advance, twice the half width) and its width across it (the cell
+    // height).
+    make(text->upright, spec.Width > 0 ? 2 * spec.Width : height);
+    const double full =
+        QFontMetricsF(text->upright.font).horizontalAdvance(QChar(0x3042));
+    text->upright.scale_x = full > 0 ? height / full : 1;
+  }
+  return *fonts_.emplace(spec, std::move(text)).first->second;
+}
+
 void ImageCanvas::SetFont(const FontSpec &font) {
-  if (font == font_spec_)
+  if (cache_fonts_ && font_ != nullptr && font == font_spec_)
     return;
   font_spec_ = font;
-  font_ = QFont();
-  font_.setPixelSize(std::max(1, std::abs(font.Height)));
-  font_.setWeight(static_cast<QFont::Weight>(std::clamp(font.Weight, 1, 1000)));
-  font_.setItalic(font.Italic);
-  font_.setUnderline(font.Underline);
-  font_.setStrikeOut(font.StrikeOut);
-  font_.setFamily(decoder_.Decode(font.FaceName));
+  font_ = &FontFor(font);
 }
 
 void ImageCanvas::SetTextColour(Colour32 colour) { text_colour_ = colour; }
 
+// Draws one glyph with its cell's top-left corner at the origin of `t`.
+void ImageCanvas::DrawGlyph(Face &face, const QTransform &t,
+                            const QString &character) {
+  auto found = face.glyphs.find(character);
+  if (found == face.glyphs.end()) {
+    QGlyphRun run;
+    const QList<quint32> indexes = face.raw.glyphIndexesForString(character);
+    if (face.raw.isValid() && indexes.size() == 1 && indexes[0] != 0) {
+      run.setRawFont(face.raw);
+      run.setGlyphIndexes(indexes);
+      run.setPositions({QPointF(0, face.ascent)});
+    }
+    found = face.glyphs.emplace(character, run).first;
+  }
+  QTransform scaled = t;
+  scaled.scale(face.scale_x, 1);
+  painter_.setTransform(scaled);
+  if (found->second.isEmpty()) {
+    painter_.setFont(face.font);
+    painter_.drawText(QPointF(0, face.ascent), character);
+    return;
+  }
+  const bool quarter_turn = (scaled.m12() == 0 && scaled.m21() == 0) ||
+                            (scaled.m11() == 0 && scaled.m22() == 0);
+  if (quarter_turn)
+    painter_.drawGlyphRun(QPointF(0, 0), found->second);
+  else
+    painter_.fillPath(Outline(face, found->second, character),
+                      ToQColor(text_colour_));
+  if (face.font.underline() || face.font.strikeOut()) {
+    const QFontMetricsF metrics(face.font);
+    const double advance = metrics.horizontalAdvance(character);
+    const double line = std::max(1.0, metrics.lineWidth());
+    if (face.font.underline())
+      painter_.fillRect(
+          QRectF(0, face.ascent + metrics.underlinePos(), advance, line),
+          ToQColor(text_colour_));
+    if (face.font.strikeOut())
+      painter_.fillRect(
+          QRectF(0, face.ascent - metrics.strikeOutPos(), advance, line),
+          ToQColor(text_colour_));
+  }
+}
+
+const QPainterPath &ImageCanvas::Outline(Face &face, const QGlyphRun &run,
+                                         const QString &character) {
+  auto found = face.outlines.find(character);
+  if (found != face.outlines.end())
+    return found->second;
+  QPainterPath path = face.raw.pathForGlyph(run.glyphIndexes()[0]);
+  path.translate(0, face.ascent);
+  path.setFillRule(Qt::WindingFill);
+  return face.outlines.emplace(character, path).first->second;
+}
+
+// Draws one character whose cell starts `advance` pixels along the run.
+void ImageCanvas::DrawCharacter(const QTransform &run, double advance,
+                                const QString &character, bool full_width) {
+  QTransform t = run;
+  t.translate(advance, 0);
+  if (font_->vertical && full_width) {
+    // Turned a quarter turn back about the middle of its cell, so that it
+    // stands upright while the line runs down the page.
+    const double along = 2.0 * font_spec_.Width;
+    const double across = std::abs(font_spec_.Height);
+    t.translate(along / 2, across / 2);
+    t.rotate(-90);
+    t.translate(-across / 2, -along / 2);
+    DrawGlyph(font_->upright, t, character);
+    return;
+  }
+  DrawGlyph(font_->normal, t, character);
+}
+
 void ImageCanvas::TextOut(std::int32_t x, std::int32_t y,
                           std::string_view sjis) {
+  if (font_ == nullptr || sjis.empty())
+    return;
   Flush();
-  painter_.save();
-  painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-  painter_.setFont(font_);
+  if (mode_ == PenMode::Xor)
+    painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
   painter_.setPen(ToQColor(text_colour_));
-  painter_.translate(x, y);
-  painter_.rotate(-font_spec_.Escapement / 10.0);
-  const QFontMetrics metrics(font_);
-  painter_.drawText(0, metrics.ascent(), decoder_.Decode(sjis));
-  painter_.restore();
+  painter_in_sync_ = false;
+  QTransform run;
+  run.translate(x, y);
+  run.rotate(-font_spec_.Escapement / 10.0);
+  double advance = 0;
+  for (std::size_t i = 0; i < sjis.size();) {
+    const bool full =
+        IsLeadByte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size();
+    const std::size_t n = full ? 2 : 1;
+    DrawCharacter(run, advance, decoder_.Decode(sjis.substr(i, n)), full);
+    advance += (full ? 2.0 : 1.0) * font_spec_.Width;
+    i += n;
+  }
+  painter_.resetTransform();
+  if (mode_ == PenMode::Xor)
+    painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
 }
 
 void ImageCanvas::Flush() {

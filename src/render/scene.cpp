@@ -37,7 +37,7 @@ void PaintGrid(Primitives &p, const geometry::ViewState &v,
 bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
                 const attributes::TgraAttribute &pens,
                 const geometry::ViewState &view, const GridSettings &grid,
-                AbortCheck *abort) {
+                AbortCheck *abort, const SpecialCodes *codes) {
   Primitives p(canvas, view, pens);
   const std::int32_t w = canvas.Width(), h = canvas.Height();
   p.ClearBackground(w, h);
@@ -51,7 +51,7 @@ bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
   const double d = 5 / view.ViewScale;
   p.DrawWorldLine(-d, 0, d, 0);
   p.DrawWorldLine(0, -d, 0, d);
-  const bool complete = ElementRenderer(p, model, abort).DrawAll();
+  const bool complete = ElementRenderer(p, model, abort, codes).DrawAll();
   canvas.Flush();
   return complete;
 }

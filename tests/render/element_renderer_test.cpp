@@ -61,9 +61,14 @@ TEST(ElementRenderer, ImageReferenceIsAHatchedSquare) {
   EXPECT_EQ(families.size(), 1u);
 }
 
+// Without a comma the text is written as an ordinary text: glyphs along
+// the baseline, no box.
 TEST(ElementRenderer, TextWithoutACommaIsNoImage) {
-  EXPECT_EQ(InkBox(Draw(Read("ch 10 10 1 0 \"^@BMdoor.bmp\r\n"), View())).count,
-            0);
+  const QImage image = Draw(Read("ch 10 10 1 0 \"^@BMdoor.bmp\r\n"), View());
+  const test::PixelBox box = InkBox(image);
+  EXPECT_GT(box.count, 0);
+  EXPECT_GE(box.min_y, 180 - 6); // one line of 3 mm (6 px) text
+  EXPECT_LE(box.max_y, 182);     // descenders of "p" go a little lower
 }
 
 TEST(ElementRenderer, OwnColourSolidIsFilledInItsRgb) {

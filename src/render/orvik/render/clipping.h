@@ -8,6 +8,8 @@
 #include "orvik/geometry/view_state.h"
 #include "orvik/render/canvas.h"
 
+#include <cmath>
+
 namespace orvik::render {
 
 using geometry::ViewState;
@@ -48,6 +50,22 @@ inline std::int32_t RoundPixel(double v) {
   if (v <= -kLimit)
     return -(1 << 30);
   return v == v ? static_cast<std::int32_t>(v) : 0;
+}
+
+// A pixel count rounded to the nearest integer, halves to even (how texts
+// are placed), clamped to +-2^30; NaN gives 0.
+inline std::int32_t RoundHalfEven(double v) {
+  constexpr double kLimit = 1 << 30;
+  if (!(v > -kLimit))
+    return v == v ? -(1 << 30) : 0;
+  if (v >= kLimit)
+    return 1 << 30;
+  const double f = std::floor(v);
+  const double rest = v - f;
+  double r = f;
+  if (rest > 0.5 || (rest == 0.5 && std::fmod(f, 2.0) != 0))
+    r = f + 1;
+  return static_cast<std::int32_t>(r);
 }
 
 // The pixel of a world point: each product with the scale rounded halves

@@ -10,15 +10,18 @@
 #include "orvik/exchange/model.h"
 #include "orvik/render/abort_check.h"
 #include "orvik/render/primitives.h"
+#include "orvik/render/special_codes.h"
+#include "orvik/render/text_renderer.h"
 
 namespace orvik::render {
 
 class ElementRenderer {
 public:
-  // `abort` may be null: the drawing then always runs to its end.
+  // `abort` may be null: the drawing then always runs to its end. `codes`
+  // may be null: no text is then a special code.
   ElementRenderer(Primitives &primitives, const exchange::DrawingModel &model,
-                  AbortCheck *abort)
-      : p_(primitives), m_(model), abort_(abort) {}
+                  AbortCheck *abort, const SpecialCodes *codes = nullptr)
+      : p_(primitives), m_(model), abort_(abort), text_(primitives, codes) {}
 
   // Returns false when the abort check stopped the drawing early. The
   // check is asked after every tenth element of a list (positions 0, 10,
@@ -36,6 +39,7 @@ public:
   void DrawArc(const exchange::TJwwEntArc &e);
   void DrawPoint(const exchange::TJwwEntPoint &e);
   void DrawPointEx(const exchange::TJwwEntPointEx &e);
+  void DrawText(const exchange::TJwwEntText &e);
   void DrawDim(const exchange::TJwwEntDim &e);
 
 private:
@@ -49,6 +53,7 @@ private:
   Primitives &p_;
   const exchange::DrawingModel &m_;
   AbortCheck *abort_;
+  TextRenderer text_;
 };
 
 } // namespace orvik::render

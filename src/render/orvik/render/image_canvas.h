@@ -13,19 +13,32 @@
 #include "orvik/render/sjis_codec.h"
 
 #include <QFont>
+#include <QGlyphRun>
 #include <QImage>
 #include <QLine>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPoint>
+#include <QRawFont>
+#include <QTransform>
 
+#include <map>
+#include <memory>
+#include <tuple>
 #include <vector>
 
 namespace orvik::render {
 
 class ImageCanvas final : public Canvas {
 public:
+  struct Options {
+    bool batched = true;     // collect lines and pixels (see above)
+    bool cache_fonts = true; // keep each font for its next use
+  };
   // Paints `image`, which must outlive the canvas and be Format_RGB32.
-  explicit ImageCanvas(QImage &image, bool batched = true);
+  explicit ImageCanvas(QImage &image, Options options);
+  explicit ImageCanvas(QImage &image, bool batched = true)
+      : ImageCanvas(image, Options{batched, true}) {}
   ~ImageCanvas() override;
   ImageCanvas(const ImageCanvas &) = delete;
   ImageCanvas &operator=(const ImageCanvas &) = delete;
@@ -81,6 +94,7 @@ private:
   std::int32_t width_, height_;
   QPainter painter_;
   const bool batched_;
+  const bool cache_fonts_;
 
   Pen pen_;
   Brush brush_;
@@ -95,8 +109,46 @@ private:
   std::vector<QLine> lines_;
   std::vector<QPoint> pixels_;
 
+  // A face at one size, ready to draw: the horizontal scale that gives
+  // the requested character width, and for vertical faces the upright form
+  // of full-width characters.
+  //
+  // Characters are drawn as glyph runs of a raw font, each made once per
+  // font and character: this skips Qt's text layout, which costs more
+  // than drawing. Text turned by other than quarter turns fills the glyph's
+  // outline instead, because the glyph images that the font engine keeps
+  // are per transform, and every angle would render its glyphs anew. A
+  // character the face lacks goes through QPainter's text drawing, which
+  // finds another font for it.
+  struct Face {
+    QFont font;
+    QRawFont raw;
+    double ascent = 0;
+    double scale_x = 1;
+    std::map<QString, QGlyphRun> glyphs; // an empty run: not in the face
+    // Outlines for turned text, cell-relative.
+    std::map<QString, QPainterPath> outlines;
+  };
+  struct TextFont {
+    Face normal;
+    bool vertical = false;
+    Face upright; // full-width characters of a vertical face
+  };
+  struct FontLess {
+    bool operator()(const FontSpec &a, const FontSpec &b) const;
+  };
+  TextFont &FontFor(const FontSpec &described);
+  void DrawCharacter(const QTransform &run, double advance,
+                     const QString &character, bool full_width);
+  void DrawGlyph(Face &face, const QTransform &t, const QString &character);
+  const QPainterPath &Outline(Face &face, const QGlyphRun &run,
+                              const QString &character);
+
+  // Fonts by their full description but the escapement: building one is
+  // far slower than drawing a character.
+  std::map<FontSpec, std::unique_ptr<TextFont>, FontLess> fonts_;
   FontSpec font_spec_;
-  QFont font_;
+  TextFont *font_ = nullptr;
   Colour32 text_colour_ = 0;
   SjisDecoder decoder_;
   std::vector<QPointF> polygon_;

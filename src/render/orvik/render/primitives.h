@@ -29,6 +29,9 @@ public:
       : canvas_(canvas), view_(view), pens_(pens) {}
 
   Canvas &canvas() { return canvas_; }
+  // The colour of the pen last set through these operations; texts take it.
+  Colour32 PenColour() const { return pen_colour_; }
+  Colour32 BrushColour() const { return brush_colour_; }
   const ViewState &view() const { return view_; }
   const attributes::TgraAttribute &pens() const { return pens_; }
 

@@ -9,6 +9,7 @@
 #include "orvik/render/abort_check.h"
 #include "orvik/render/canvas.h"
 #include "orvik/render/extents.h"
+#include "orvik/render/special_codes.h"
 
 namespace orvik::render {
 
@@ -24,10 +25,11 @@ struct GridSettings {
 // when on and at most 100 intervals across the window), the red origin
 // cross of 5 pixels' half size, then the elements. Returns false when
 // `abort` stopped the elements early.
+// `codes` may be null: no text is then a special code.
 bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
                 const attributes::TgraAttribute &pens,
                 const geometry::ViewState &view, const GridSettings &grid,
-                AbortCheck *abort);
+                AbortCheck *abort, const SpecialCodes *codes = nullptr);
 
 // The view that shows `extents` in a width x height area: the drawing fills
 // 90 % of the tighter direction, centred. Extents narrower than 1e-10 count

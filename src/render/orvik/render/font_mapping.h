@@ -1,0 +1,19 @@
+#pragma once
+// The host's font faces on this machine: "ＭＳ ゴシック", "ＭＳ 明朝",
+// "ＭＳ Ｐゴシック", "ＭＳ Ｐ明朝" (also in the "<...>" form the host writes,
+// and in Latin letters) map onto IPA Gothic, IPA Mincho, IPA P Gothic and
+// IPA P Mincho. A leading "@" marks vertical writing. A face this machine
+// has is used as it is; any other falls back to IPA Gothic.
+
+#include <QString>
+
+namespace orvik::render {
+
+struct MappedFace {
+  QString family;
+  bool vertical = false; // full-width characters stand upright
+};
+
+MappedFace MapFace(const QString &face);
+
+} // namespace orvik::render
