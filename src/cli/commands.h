@@ -16,5 +16,7 @@ int RunInfo(const Args &args, std::ostream &out, std::ostream &err);
 int RunWrite(const Args &args, std::ostream &out, std::ostream &err);
 // Needs a QGuiApplication (fonts).
 int RunRender(const Args &args, std::ostream &out, std::ostream &err);
+// Needs a QApplication (the window).
+int RunReplay(const Args &args, std::ostream &out, std::ostream &err);
 
 } // namespace orvik::cli

@@ -3,7 +3,7 @@
 
 #include "commands.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <cstdlib>
 #include <iostream>
@@ -18,7 +18,8 @@ void QuietQtMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
 constexpr std::string_view kUsage =
     "usage: orvik-cli info FILE [--json]\n"
     "       orvik-cli write IN OUT\n"
-    "       orvik-cli render IN OUT.png [--size WxH] [--grid SPACING]\n";
+    "       orvik-cli render IN OUT.png [--size WxH] [--grid SPACING]\n"
+    "       orvik-cli replay DIR SCRIPT\n";
 
 } // namespace
 
@@ -33,16 +34,18 @@ int main(int argc, char **argv) {
     return orvik::cli::RunInfo(args, std::cout, std::cerr);
   if (command == "write")
     return orvik::cli::RunWrite(args, std::cout, std::cerr);
-  if (command == "render") {
-    // Drawing texts needs fonts, which need a GUI application; the tool
-    // never shows a window, so the offscreen platform serves unless the
-    // caller chose another.
+  if (command == "render" || command == "replay") {
+    // Drawing texts needs fonts, and replay the window itself; both need a
+    // GUI application. The tool never shows a window, so the offscreen
+    // platform serves unless the caller chose another.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
       qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(QuietQtMessages);
     int qt_argc = 1;
-    QGuiApplication app(qt_argc, argv);
-    return orvik::cli::RunRender(args, std::cout, std::cerr);
+    QApplication app(qt_argc, argv);
+    return command == "render"
+               ? orvik::cli::RunRender(args, std::cout, std::cerr)
+               : orvik::cli::RunReplay(args, std::cout, std::cerr);
   }
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << kUsage;

@@ -58,6 +58,9 @@ bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
 
 void FitView(geometry::ViewState &view, const DrawingExtents &e,
              std::int32_t width, std::int32_t height) {
+  // An area of no pixels would give a scale of 0; fit it as one pixel.
+  width = std::max(width, std::int32_t{1});
+  height = std::max(height, std::int32_t{1});
   view.ViewWidth = width;
   view.ViewHeight = height;
   double w = std::fabs(e.MaxX - e.MinX);

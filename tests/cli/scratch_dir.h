@@ -12,9 +12,13 @@ class ScratchDir : public ::testing::Test {
 protected:
   void SetUp() override {
     const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           (std::string("orvik-cli-") + info->test_suite_name() + "-" +
-            info->name());
+    // Parameterised names hold "/", which must not make nested folders.
+    std::string name = std::string("orvik-cli-") + info->test_suite_name() +
+                       "-" + info->name();
+    for (char &c : name)
+      if (c == '/')
+        c = '_';
+    dir_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }

@@ -1,0 +1,126 @@
+// The window's start-up to its first picture, and a paint that only puts
+// the last picture back, on a generated drawing in a 1600 x 1000 area.
+//
+// ORVIK_BENCH_ELEMENTS picks the drawing size (default 100,000).
+
+#include "drawing_generator.h"
+
+#include "orvik/app/program_files.h"
+#include "orvik/app/system_services.h"
+#include "orvik/app/tform1.h"
+
+#include <QApplication>
+#include <QResizeEvent>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace {
+
+namespace fs = std::filesystem;
+using orvik::app::TForm1;
+
+std::size_t Elements() {
+  const char *v = std::getenv("ORVIK_BENCH_ELEMENTS");
+  return v != nullptr ? std::strtoull(v, nullptr, 10) : 100'000;
+}
+
+class QuietServices final : public orvik::app::SystemServices {
+public:
+  bool IsEscapeHeld() override { return false; }
+  void Beep() override {}
+  void Pause(int) override {}
+};
+
+// A program folder holding the generated drawing.
+struct Folder {
+  Folder() {
+    const std::size_t n = Elements();
+    drawing = fs::temp_directory_path() /
+              ("orvik-window-bench-" + std::to_string(n) + ".txt");
+    if (!fs::exists(drawing))
+      orvik::bench::WriteDrawingFile({n, 1}, drawing.string());
+    dir = fs::temp_directory_path() / "orvik-window-bench";
+    fs::create_directories(dir);
+  }
+  // The host writes the file afresh before every start.
+  void Refill() const {
+    fs::copy_file(drawing, dir / "JWC_TEMP.TXT",
+                  fs::copy_options::overwrite_existing);
+    fs::remove(dir / "orvik.dat");
+  }
+  fs::path drawing, dir;
+};
+
+const Folder &TheFolder() {
+  static const Folder folder;
+  return folder;
+}
+
+std::unique_ptr<TForm1> Start(QuietServices &services) {
+  auto form = std::make_unique<TForm1>(
+      orvik::app::ProgramFiles::InFolder(TheFolder().dir.string(), "orvik"),
+      services);
+  form->FixDrawingArea(QSize(1600, 1000));
+  form->show();
+  while (form->ViewImage.isNull())
+    QApplication::processEvents();
+  return form;
+}
+
+void BM_StartToFirstPicture(benchmark::State &state) {
+  QuietServices services;
+  std::size_t elements = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    TheFolder().Refill();
+    state.ResumeTiming();
+    auto form = Start(services);
+    state.PauseTiming();
+    elements = form->Model().ElementCount();
+    form->close();
+    form.reset();
+    state.ResumeTiming();
+  }
+  state.counters["elements"] = static_cast<double>(elements);
+}
+
+// A paint request (the area was covered, say): the paint handler copies
+// the kept picture back and the widget shows it.
+void BM_PaintCopy(benchmark::State &state) {
+  QuietServices services;
+  TheFolder().Refill();
+  auto form = Start(services);
+  QWidget &area = form->DrawingArea();
+  for (auto _ : state) {
+    QResizeEvent exposed(area.size(), area.size());
+    QApplication::sendEvent(&area, &exposed);
+    area.repaint();
+  }
+  form->close();
+}
+
+BENCHMARK(BM_StartToFirstPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PaintCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char **argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr)
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  const auto begin = std::chrono::steady_clock::now();
+  QApplication app(argc, argv);
+  const double startup_ms = std::chrono::duration<double, std::milli>(
+                                std::chrono::steady_clock::now() - begin)
+                                .count();
+  benchmark::Initialize(&argc, argv);
+  benchmark::AddCustomContext("qt_application_ms", std::to_string(startup_ms));
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,27 @@
+// The window program, as the host starts it: no arguments; the exchange
+// and settings files are found beside the program file.
+
+#include "orvik/app/program_files.h"
+#include "orvik/app/system_services.h"
+#include "orvik/app/tform1.h"
+#include "orvik/app/ui_texts.h"
+
+#include <QApplication>
+#include <QFile>
+
+int main(int argc, char **argv) {
+  // One pixel of the drawing area is one pixel of the screen: the snap
+  // window, markers and rubber boxes are measured in screen pixels, and a
+  // scaled surface would blur the drawing.
+  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(orvik::app::text::kApplicationTitle);
+  const auto services = orvik::app::MakeDesktopServices();
+  const std::string program =
+      QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+  orvik::app::TForm1 form(orvik::app::ProgramFiles::ForProgram(program),
+                          *services);
+  form.show();
+  return application.exec();
+}

@@ -1,0 +1,18 @@
+#pragma once
+// Keeping a restored window where the user can reach it. The saved
+// rectangle may lie on a monitor that is no longer connected, or mostly off
+// the desktop after a change of resolution.
+
+#include <QList>
+#include <QRect>
+
+namespace orvik::app {
+
+// `window` unchanged when enough of it is visible on one of `screens`
+// (their available areas): at least 100 x 40 pixels of its top edge region,
+// where the caption is, so the user can take hold of it. Otherwise it is
+// moved onto the screen nearest to it and shrunk to fit there, keeping its
+// size where it fits. No screens: unchanged.
+QRect KeepOnScreens(const QRect &window, const QList<QRect> &screens);
+
+} // namespace orvik::app

@@ -1,0 +1,270 @@
+// orvik-cli replay DIR SCRIPT: plays a user session into the real window,
+// offscreen, with DIR as the program's folder. The window reads
+// DIR/JWC_TEMP.TXT and DIR/orvik.dat when it is first shown and writes both
+// when it closes, exactly as it does beside the program.
+
+#include "commands.h"
+#include "replay_script.h"
+
+#include "orvik/app/program_files.h"
+#include "orvik/app/system_services.h"
+#include "orvik/app/tform1.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+namespace orvik::cli {
+namespace {
+
+using app::TForm1;
+using Kind = ReplayCommand::Kind;
+
+constexpr char kUsage[] = "usage: orvik-cli replay DIR SCRIPT\n";
+
+// No pauses (the marks they keep on screen are not looked at), Esc never
+// held, and each beep reported with the script line that caused it.
+class ReplayServices final : public app::SystemServices {
+public:
+  explicit ReplayServices(std::ostream &out) : out_(out) {}
+  bool IsEscapeHeld() override { return false; }
+  void Beep() override { out_ << "beep (line " << line << ")\n"; }
+  void Pause(int) override {}
+  int line = 0;
+
+private:
+  std::ostream &out_;
+};
+
+bool ReadWholeFile(const std::string &path, std::string &text) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE *)> f(
+      std::fopen(path.c_str(), "rb"), &std::fclose);
+  if (!f)
+    return false;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0)
+    text.append(buffer, n);
+  return !std::ferror(f.get());
+}
+
+Qt::MouseButton QtButton(Button b) {
+  switch (b) {
+  case Button::Right:
+    return Qt::RightButton;
+  case Button::Middle:
+    return Qt::MiddleButton;
+  case Button::Left:
+    break;
+  }
+  return Qt::LeftButton;
+}
+
+int QtKey(const std::string &name) {
+  static const std::pair<const char *, int> kKeys[] = {
+      {"Esc", Qt::Key_Escape},
+      {"PageUp", Qt::Key_PageUp},
+      {"PageDown", Qt::Key_PageDown},
+      {"Home", Qt::Key_Home},
+      {"End", Qt::Key_End},
+      {"Insert", Qt::Key_Insert},
+      {"Left", Qt::Key_Left},
+      {"Right", Qt::Key_Right},
+      {"Up", Qt::Key_Up},
+      {"Down", Qt::Key_Down}};
+  for (const auto &[n, key] : kKeys)
+    if (name == n)
+      return key;
+  return 0;
+}
+
+// Sends the script's input to the window as the platform would deliver it.
+class Player {
+public:
+  Player(TForm1 &form) : form_(form), area_(form.DrawingArea()) {}
+
+  void Run(const ReplayCommand &c);
+
+private:
+  void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button,
+             Qt::KeyboardModifiers modifiers = {});
+  void Stroke(QPoint from, QPoint to);
+  void Key(int key, Qt::KeyboardModifiers modifiers);
+  void Wheel(bool down, QPoint at);
+
+  TForm1 &form_;
+  QWidget &area_;
+  Qt::MouseButtons held_;
+  Qt::KeyboardModifiers modifiers_;
+};
+
+void Player::Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button,
+                   Qt::KeyboardModifiers modifiers) {
+  if (type == QEvent::MouseButtonPress) {
+    held_ |= button;
+    modifiers_ = modifiers;
+  } else if (type == QEvent::MouseButtonRelease) {
+    held_ &= ~button;
+  }
+  QMouseEvent event(type, at, area_.mapTo(&form_, at), area_.mapToGlobal(at),
+                    button, held_, modifiers_);
+  QApplication::sendEvent(&area_, &event);
+}
+
+// A pen stroke: the press, moves every few pixels (each leaves a trace
+// dot), and the release.
+void Player::Stroke(QPoint from, QPoint to) {
+  Mouse(QEvent::MouseButtonPress, from, Qt::LeftButton);
+  const QPoint d = to - from;
+  const int steps =
+      std::clamp(std::max(std::abs(d.x()), std::abs(d.y())) / 8, 1, 32);
+  for (int i = 1; i <= steps; ++i)
+    Mouse(QEvent::MouseMove, from + d * i / steps, Qt::NoButton);
+  Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
+}
+
+void Player::Key(int key, Qt::KeyboardModifiers modifiers) {
+  QWidget *target = form_.focusWidget() ? form_.focusWidget() : &form_;
+  QKeyEvent press(QEvent::KeyPress, key, modifiers);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+  QApplication::sendEvent(target, &release);
+}
+
+void Player::Wheel(bool down, QPoint at) {
+  QWheelEvent event(at, area_.mapToGlobal(at), QPoint(),
+                    QPoint(0, down ? -120 : 120), held_, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&area_, &event);
+}
+
+void Player::Run(const ReplayCommand &c) {
+  const auto point = [&c](std::size_t i) {
+    return QPoint(c.numbers[i], c.numbers[i + 1]);
+  };
+  switch (c.kind) {
+  case Kind::Area:
+    break; // applied before the window was shown
+  case Kind::Mode:
+    form_.ChooseMode(c.numbers[0]);
+    break;
+  case Kind::Colour:
+    form_.ChooseColour(c.numbers[0]);
+    break;
+  case Kind::LineType:
+    form_.ChooseLineType(c.numbers[0]);
+    break;
+  case Kind::Grid:
+    form_.SetGridChecked(c.on);
+    break;
+  case Kind::Spacing:
+    form_.SetSpacingText(QString::fromStdString(c.text));
+    break;
+  case Kind::Press: {
+    Qt::KeyboardModifiers m;
+    m.setFlag(Qt::ShiftModifier, c.shift);
+    m.setFlag(Qt::ControlModifier, c.ctrl);
+    m.setFlag(Qt::AltModifier, c.alt);
+    Mouse(QEvent::MouseButtonPress, point(0), QtButton(c.button), m);
+    break;
+  }
+  case Kind::Move:
+    if (!c.buttons.empty()) {
+      held_ = {};
+      for (Button b : c.buttons)
+        held_ |= QtButton(b);
+    }
+    Mouse(QEvent::MouseMove, point(0), Qt::NoButton);
+    break;
+  case Kind::Release:
+    Mouse(QEvent::MouseButtonRelease, point(0), QtButton(c.button));
+    break;
+  case Kind::Stroke:
+    Stroke(point(0), point(2));
+    break;
+  case Kind::Click:
+    Stroke(point(0), point(0));
+    break;
+  case Kind::Key:
+    Key(QtKey(c.text), c.shift ? Qt::ShiftModifier : Qt::NoModifier);
+    break;
+  case Kind::Wheel:
+    Wheel(c.on, point(0));
+    break;
+  case Kind::Png:
+    break; // the caller saves it, to report a failure
+  case Kind::Ok:
+    form_.PressOk();
+    break;
+  case Kind::Cancel:
+    form_.PressCancel();
+    break;
+  }
+}
+
+// Lets the window handle what the last command queued (repaints).
+void Settle() { QCoreApplication::processEvents(); }
+
+} // namespace
+
+int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
+  if (args.size() != 2) {
+    err << kUsage;
+    return 2;
+  }
+  const std::string &dir = args[0], &script_path = args[1];
+  std::string text;
+  if (!ReadWholeFile(script_path, text)) {
+    err << "orvik-cli: cannot read " << script_path << "\n";
+    return 2;
+  }
+  std::string error;
+  const auto script = ParseReplayScript(text, error);
+  if (!script) {
+    err << "orvik-cli: " << script_path << ": " << error << "\n";
+    return 2;
+  }
+  std::error_code ec;
+  if (!std::filesystem::is_directory(dir, ec)) {
+    err << "orvik-cli: " << dir << " is not a folder\n";
+    return 2;
+  }
+
+  ReplayServices services(out);
+  TForm1 form(app::ProgramFiles::InFolder(dir, "orvik"), services);
+  form.FixDrawingArea(QSize(script->width, script->height));
+  form.show();
+  Settle();
+  // The first paint fits the drawing to the area.
+  if (form.ViewImage.isNull())
+    form.DrawingArea().repaint();
+
+  Player player(form);
+  for (const ReplayCommand &c : script->commands) {
+    services.line = c.line;
+    player.Run(c);
+    Settle();
+    if (c.kind == Kind::Png) {
+      form.DrawingArea().repaint();
+      if (!form.DrawingArea().Surface().save(QString::fromStdString(c.text),
+                                             "PNG")) {
+        err << "orvik-cli: line " << c.line << ": cannot write " << c.text
+            << "\n";
+        form.close();
+        return 1;
+      }
+    }
+  }
+  if (form.isVisible())
+    form.close();
+  return 0;
+}
+
+} // namespace orvik::cli

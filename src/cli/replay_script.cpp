@@ -1,0 +1,218 @@
+#include "replay_script.h"
+
+#include <charconv>
+#include <map>
+
+namespace orvik::cli {
+namespace {
+
+using Kind = ReplayCommand::Kind;
+
+// Pixel coordinates well beyond any screen, yet far from overflowing Qt's
+// integer geometry.
+constexpr int kMaxCoordinate = 1'000'000;
+constexpr int kMaxArea = 16384;
+
+const std::map<std::string_view, Kind> &Keywords() {
+  static const std::map<std::string_view, Kind> words = {
+      {"area", Kind::Area},       {"mode", Kind::Mode},
+      {"colour", Kind::Colour},   {"linetype", Kind::LineType},
+      {"grid", Kind::Grid},       {"spacing", Kind::Spacing},
+      {"press", Kind::Press},     {"move", Kind::Move},
+      {"release", Kind::Release}, {"stroke", Kind::Stroke},
+      {"click", Kind::Click},     {"key", Kind::Key},
+      {"wheel", Kind::Wheel},     {"png", Kind::Png},
+      {"ok", Kind::Ok},           {"cancel", Kind::Cancel}};
+  return words;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The line without its comment: "#" at the start or after a blank.
+std::string_view WithoutComment(std::string_view line) {
+  for (std::size_t i = 0; i < line.size(); ++i)
+    if (line[i] == '#' && (i == 0 || IsBlank(line[i - 1])))
+      return line.substr(0, i);
+  return line;
+}
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && IsBlank(s.front()))
+    s.remove_prefix(1);
+  while (!s.empty() && (IsBlank(s.back()) || s.back() == '\r'))
+    s.remove_suffix(1);
+  return s;
+}
+
+std::vector<std::string_view> Words(std::string_view s) {
+  std::vector<std::string_view> words;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    while (i < s.size() && IsBlank(s[i]))
+      ++i;
+    const std::size_t start = i;
+    while (i < s.size() && !IsBlank(s[i]))
+      ++i;
+    if (i > start)
+      words.push_back(s.substr(start, i - start));
+  }
+  return words;
+}
+
+bool ToInt(std::string_view s, int least, int most, int &value) {
+  const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+  return ec == std::errc() && ptr == s.data() + s.size() && value >= least &&
+         value <= most;
+}
+
+std::optional<Button> ButtonNamed(std::string_view w) {
+  if (w == "left")
+    return Button::Left;
+  if (w == "right")
+    return Button::Right;
+  if (w == "middle")
+    return Button::Middle;
+  return std::nullopt;
+}
+
+bool IsKeyName(std::string_view w) {
+  static constexpr std::string_view kNames[] = {
+      "Esc",    "PageUp", "PageDown", "Home", "End",
+      "Insert", "Left",   "Right",    "Up",   "Down"};
+  for (std::string_view n : kNames)
+    if (w == n)
+      return true;
+  return false;
+}
+
+// Reads `count` coordinates from words[1..]; false when one is missing or
+// not an integer in range.
+bool Coordinates(const std::vector<std::string_view> &w, std::size_t count,
+                 ReplayCommand &c) {
+  if (w.size() < 1 + count)
+    return false;
+  for (std::size_t i = 1; i <= count; ++i) {
+    int v = 0;
+    if (!ToInt(w[i], -kMaxCoordinate, kMaxCoordinate, v))
+      return false;
+    c.numbers.push_back(v);
+  }
+  return true;
+}
+
+// The words after the coordinates of press, move and release.
+bool PointerOptions(const std::vector<std::string_view> &w, std::size_t from,
+                    ReplayCommand &c) {
+  bool button_seen = false;
+  for (std::size_t i = from; i < w.size(); ++i) {
+    if (const auto b = ButtonNamed(w[i])) {
+      if (c.kind == Kind::Move) {
+        c.buttons.push_back(*b);
+        continue;
+      }
+      if (button_seen)
+        return false;
+      button_seen = true;
+      c.button = *b;
+    } else if (c.kind == Kind::Press && w[i] == "shift") {
+      c.shift = true;
+    } else if (c.kind == Kind::Press && w[i] == "ctrl") {
+      c.ctrl = true;
+    } else if (c.kind == Kind::Press && w[i] == "alt") {
+      c.alt = true;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ParseArguments(std::string_view rest,
+                    const std::vector<std::string_view> &w, ReplayCommand &c) {
+  switch (c.kind) {
+  case Kind::Area:
+    return w.size() == 3 &&
+           ToInt(w[1], 1, kMaxArea, c.numbers.emplace_back()) &&
+           ToInt(w[2], 1, kMaxArea, c.numbers.emplace_back());
+  case Kind::Mode:
+    return w.size() == 2 && ToInt(w[1], 0, 3, c.numbers.emplace_back());
+  case Kind::Colour:
+    return w.size() == 2 && ToInt(w[1], 0, 265, c.numbers.emplace_back());
+  case Kind::LineType:
+    return w.size() == 2 && ToInt(w[1], 0, 50, c.numbers.emplace_back());
+  case Kind::Grid:
+    c.on = w.size() == 2 && w[1] == "on";
+    return w.size() == 2 && (w[1] == "on" || w[1] == "off");
+  case Kind::Spacing:
+    c.text = std::string(Trim(rest));
+    return true;
+  case Kind::Press:
+  case Kind::Move:
+  case Kind::Release:
+    return Coordinates(w, 2, c) && PointerOptions(w, 3, c);
+  case Kind::Stroke:
+    return w.size() == 5 && Coordinates(w, 4, c);
+  case Kind::Click:
+    return w.size() == 3 && Coordinates(w, 2, c);
+  case Kind::Key:
+    c.text = w.size() >= 2 ? std::string(w[1]) : std::string();
+    c.shift = w.size() == 3 && w[2] == "shift";
+    return (w.size() == 2 || (w.size() == 3 && c.shift)) && IsKeyName(w[1]);
+  case Kind::Wheel:
+    c.on = w.size() == 4 && w[1] == "down";
+    return w.size() == 4 && (w[1] == "up" || w[1] == "down") &&
+           Coordinates({w.begin() + 1, w.end()}, 2, c);
+  case Kind::Png:
+    c.text = std::string(Trim(rest));
+    return !c.text.empty();
+  case Kind::Ok:
+  case Kind::Cancel:
+    return w.size() == 1;
+  }
+  return false;
+}
+
+} // namespace
+
+std::optional<ReplayScript> ParseReplayScript(std::string_view text,
+                                              std::string &error) {
+  ReplayScript script;
+  bool ended = false;
+  int line_number = 0;
+  while (!text.empty()) {
+    const std::size_t eol = text.find('\n');
+    const std::string_view raw = text.substr(0, eol);
+    text.remove_prefix(eol == std::string_view::npos ? text.size() : eol + 1);
+    ++line_number;
+    const std::string_view line = Trim(WithoutComment(raw));
+    if (line.empty())
+      continue;
+    const auto fail = [&](const std::string &why) {
+      error = "line " + std::to_string(line_number) + ": " + why + ": " +
+              std::string(line);
+      return std::nullopt;
+    };
+    const std::vector<std::string_view> words = Words(line);
+    const auto keyword = Keywords().find(words.front());
+    if (keyword == Keywords().end())
+      return fail("unknown command");
+    if (ended)
+      return fail("the session has ended");
+    ReplayCommand c;
+    c.kind = keyword->second;
+    c.line = line_number;
+    if (!ParseArguments(line.substr(words.front().size()), words, c))
+      return fail("malformed command");
+    if (c.kind == Kind::Area) {
+      if (!script.commands.empty())
+        return fail("area must be the first command");
+      script.width = c.numbers[0];
+      script.height = c.numbers[1];
+    }
+    ended = c.kind == Kind::Ok || c.kind == Kind::Cancel;
+    script.commands.push_back(std::move(c));
+  }
+  return script;
+}
+
+} // namespace orvik::cli

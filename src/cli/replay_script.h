@@ -1,0 +1,68 @@
+#pragma once
+// The user session that `orvik-cli replay` plays into the window: one
+// command a line, "#" starting a comment, blank lines ignored.
+//
+//   area W H                      drawing area size (first command only)
+//   mode N | colour N | linetype N
+//   grid on|off | spacing TEXT
+//   press X Y [left|right|middle] [shift] [ctrl] [alt]
+//   move X Y [left] [right] [middle]
+//   release X Y [left|right|middle]
+//   stroke X1 Y1 X2 Y2 | click X Y
+//   key NAME [shift]              Esc PageUp PageDown Home End Insert
+//                                 Left Right Up Down
+//   wheel up|down X Y
+//   png FILE
+//   ok | cancel                   ends the session; nothing may follow
+//
+// The whole script is checked before anything runs, so a bad line stops
+// the tool before the window has read or written any file.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvik::cli {
+
+enum class Button { Left, Right, Middle };
+
+struct ReplayCommand {
+  enum class Kind {
+    Area,
+    Mode,
+    Colour,
+    LineType,
+    Grid,
+    Spacing,
+    Press,
+    Move,
+    Release,
+    Stroke,
+    Click,
+    Key,
+    Wheel,
+    Png,
+    Ok,
+    Cancel,
+  };
+  Kind kind = Kind::Ok;
+  int line = 0;             // 1-based line of the script
+  std::vector<int> numbers; // in the order written
+  Button button = Button::Left;
+  std::vector<Button> buttons; // move: the buttons held
+  bool shift = false, ctrl = false, alt = false;
+  bool on = false;  // grid on, wheel down
+  std::string text; // spacing text, key name, PNG file
+};
+
+struct ReplayScript {
+  std::vector<ReplayCommand> commands;
+  int width = 800, height = 600; // the drawing area
+};
+
+// The parsed script, or nothing with `error` naming the offending line.
+std::optional<ReplayScript> ParseReplayScript(std::string_view text,
+                                              std::string &error);
+
+} // namespace orvik::cli

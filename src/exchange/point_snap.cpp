@@ -1,0 +1,204 @@
+#include "orvik/exchange/point_snap.h"
+
+#include "orvik/geometry/snap.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace orvik::exchange {
+namespace {
+
+using geometry::ArcShape;
+using geometry::NearPoint;
+using geometry::Point2;
+
+constexpr double kDegToRad = std::numbers::pi / 180.0;
+
+// Tests one candidate point (model units) against the window.
+struct Window {
+  double px, py, tol, s; // s: model units per paper millimetre
+  bool Try(double x, double y, Point2 &out) const {
+    const double vx = x / s, vy = y / s;
+    if (!NearPoint(px, py, vx, vy, tol))
+      return false;
+    out = {vx, vy};
+    return true;
+  }
+};
+
+// Into [0, 360): whole turns stepped off one at a time, as the host does,
+// after fmod has brought huge magnitudes within a few turns so the loop
+// always ends. NaN and infinities come out as NaN, which misses.
+double DegreesIntoTurn(double a) {
+  if (!std::isfinite(a))
+    return std::nan("");
+  if (std::fabs(a) > 360.0 * 64)
+    a = std::fmod(a, 360.0);
+  while (a < 0)
+    a += 360;
+  while (a >= 360)
+    a -= 360;
+  return a;
+}
+
+ArcShape SolidShape(const TJwwEntSolidArc &r, double s) {
+  return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
+}
+ArcShape SolidShape(const TJwwEntSolidRing &r, double s) {
+  return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
+}
+
+bool Snap(const TJwwEntPoint &r, const Window &w, Point2 &out) {
+  return w.Try(r.X, r.Y, out);
+}
+bool Snap(const TJwwEntPointEx &r, const Window &w, Point2 &out) {
+  return w.Try(r.X, r.Y, out);
+}
+bool Snap(const TJwwEntLine &r, const Window &w, Point2 &out) {
+  return w.Try(r.X1, r.Y1, out) || w.Try(r.X2, r.Y2, out);
+}
+bool Snap(const TJwwEntCircle &r, const Window &w, Point2 &out) {
+  const ArcShape shape{r.X / w.s, r.Y / w.s, r.Radius / w.s,
+                       1.0,       0.0,       2 * std::numbers::pi,
+                       0.0};
+  return geometry::SnapCircleOrArc(1, out, shape, w.px, w.py, w.tol);
+}
+bool Snap(const TJwwEntArc &r, const Window &w, Point2 &out) {
+  const double start = DegreesIntoTurn(r.StartAngle);
+  const double sweep = DegreesIntoTurn(r.EndAngle - r.StartAngle);
+  const int force_full = std::fabs(sweep) <= 1e-8 ? 1 : 0;
+  const ArcShape shape{r.X / w.s,         r.Y / w.s,         r.Radius / w.s,
+                       r.Flatness,        start * kDegToRad, sweep * kDegToRad,
+                       r.Tilt * kDegToRad};
+  return geometry::SnapCircleOrArc(force_full, out, shape, w.px, w.py, w.tol);
+}
+bool Snap(const TJwwEntText &r, const Window &w, Point2 &out) {
+  return w.Try(r.X, r.Y, out);
+}
+bool Snap(const TJwwEntSolid2 &r, const Window &w, Point2 &out) {
+  return w.Try(r.X1, r.Y1, out) || w.Try(r.X2, r.Y2, out);
+}
+bool Snap(const TJwwEntSolid3 &r, const Window &w, Point2 &out) {
+  return w.Try(r.X1, r.Y1, out) || w.Try(r.X2, r.Y2, out) ||
+         w.Try(r.X3, r.Y3, out);
+}
+bool Snap(const TJwwEntSolid4 &r, const Window &w, Point2 &out) {
+  return w.Try(r.X1, r.Y1, out) || w.Try(r.X2, r.Y2, out) ||
+         w.Try(r.X3, r.Y3, out) || w.Try(r.X4, r.Y4, out);
+}
+
+bool SnapSc(const TJwwEntSolidSc &r, const Window &w, Point2 &out) {
+  if (r.Code == 100)
+    return geometry::SnapSolidDisc(out, r.V1 / w.s, r.V2 / w.s, r.V3 / w.s,
+                                   r.V4, r.V5, w.px, w.py, w.tol);
+  const ArcShape shape = SolidShape(r, w.s);
+  if (r.Code == 0)
+    return geometry::SnapSolidSector(out, shape, w.px, w.py, w.tol);
+  if (r.Code == 5)
+    return geometry::SnapSolidSegment(out, shape, w.px, w.py, w.tol);
+  return geometry::SnapSolidTangentZone(out, shape, w.px, w.py, w.tol);
+}
+bool SnapSe(const TJwwEntSolidSe &r, const Window &w, Point2 &out) {
+  if (r.Code != 0)
+    return geometry::SnapFullEllipse(out, r.V1 / w.s, r.V2 / w.s, r.V3 / w.s,
+                                     r.V4, r.V5, w.px, w.py, w.tol);
+  return geometry::SnapArc(out, SolidShape(r, w.s), w.px, w.py, w.tol);
+}
+bool SnapRing(int ring_mode, const TJwwEntSolidRing &r, const Window &w,
+              Point2 &out) {
+  return geometry::SnapSolidRing(ring_mode, out, SolidShape(r, w.s), r.V8 / w.s,
+                                 w.px, w.py, w.tol);
+}
+
+// A dimension offers its line's ends and its text's start point, each part
+// in the units of its own layer group.
+bool SnapDim(const DrawingModel &m, const TJwwEntDim &r, const Window &w,
+             Point2 &out) {
+  Window line = w, text = w;
+  line.s = m.ScaleOfGroup(r.Line.Attr.Group);
+  text.s = m.ScaleOfGroup(r.Text.Attr.Group);
+  return line.Try(r.Line.X1, r.Line.Y1, out) ||
+         line.Try(r.Line.X2, r.Line.Y2, out) ||
+         text.Try(r.Text.X, r.Text.Y, out);
+}
+
+template <class T, class Test>
+SnapHit Scan(const DrawingModel &m, EntKind kind, const GrowableList<T> &list,
+             std::size_t first, std::size_t last, double px, double py,
+             double tol, Test &&test) {
+  if (last > list.Count())
+    last = list.Count();
+  Window w{px, py, tol, 1.0};
+  Point2 out;
+  for (std::size_t i = first; i < last; ++i) {
+    const T &r = list[i];
+    w.s = m.ScaleOfGroup(r.Attr.Group);
+    if (test(r, w, out))
+      return {true, kind, i, out.x, out.y};
+  }
+  return {};
+}
+
+} // namespace
+
+SnapHit SnapInRange(const DrawingModel &m, EntKind kind, std::size_t first,
+                    std::size_t last, double px, double py, double tol) {
+  const auto plain = [](const auto &r, const Window &w, Point2 &out) {
+    return Snap(r, w, out);
+  };
+  switch (kind) {
+  case EntKind::Point:
+    return Scan(m, kind, m.Points, first, last, px, py, tol, plain);
+  case EntKind::PointEx:
+    return Scan(m, kind, m.PointsEx, first, last, px, py, tol, plain);
+  case EntKind::Line:
+    return Scan(m, kind, m.Lines, first, last, px, py, tol, plain);
+  case EntKind::Circle:
+    return Scan(m, kind, m.Circles, first, last, px, py, tol, plain);
+  case EntKind::Arc:
+    return Scan(m, kind, m.Arcs, first, last, px, py, tol, plain);
+  case EntKind::Text:
+    return Scan(m, kind, m.Texts, first, last, px, py, tol, plain);
+  case EntKind::Dim:
+    return Scan(m, kind, m.Dims, first, last, px, py, tol,
+                [&m](const TJwwEntDim &r, const Window &w, Point2 &out) {
+                  return SnapDim(m, r, w, out);
+                });
+  case EntKind::Solid2:
+    return Scan(m, kind, m.Solids2, first, last, px, py, tol, plain);
+  case EntKind::Solid3:
+    return Scan(m, kind, m.Solids3, first, last, px, py, tol, plain);
+  case EntKind::Solid4:
+    return Scan(m, kind, m.Solids4, first, last, px, py, tol, plain);
+  case EntKind::SolidSc:
+    return Scan(m, kind, m.SolidsSc, first, last, px, py, tol, SnapSc);
+  case EntKind::SolidSe:
+    return Scan(m, kind, m.SolidsSe, first, last, px, py, tol, SnapSe);
+  case EntKind::SolidSo:
+    return Scan(m, kind, m.SolidsSo, first, last, px, py, tol,
+                [](const TJwwEntSolidRing &r, const Window &w, Point2 &out) {
+                  return SnapRing(0, r, w, out);
+                });
+  case EntKind::SolidSg:
+    return Scan(m, kind, m.SolidsSg, first, last, px, py, tol,
+                [](const TJwwEntSolidRing &r, const Window &w, Point2 &out) {
+                  return SnapRing(1, r, w, out);
+                });
+  case EntKind::Block:
+    break;
+  }
+  return {};
+}
+
+SnapHit SnapToElement(const DrawingModel &model, double px, double py,
+                      double tol) {
+  for (const EntKind kind : kSnapOrder) {
+    const SnapHit hit =
+        SnapInRange(model, kind, 0, static_cast<std::size_t>(-1), px, py, tol);
+    if (hit.found)
+      return hit;
+  }
+  return {};
+}
+
+} // namespace orvik::exchange

@@ -1,0 +1,155 @@
+// The session scripts of `orvik-cli replay`: what is read, what is refused
+// and which line a refusal names.
+
+#include "replay_script.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace orvik::cli {
+namespace {
+
+using Kind = ReplayCommand::Kind;
+
+ReplayScript Parse(std::string_view text) {
+  std::string error;
+  const auto script = ParseReplayScript(text, error);
+  EXPECT_TRUE(script.has_value()) << error;
+  return script.value_or(ReplayScript{});
+}
+
+// The error for a script that must be refused; empty when it was accepted.
+std::string Refusal(std::string_view text) {
+  std::string error;
+  const auto script = ParseReplayScript(text, error);
+  EXPECT_FALSE(script.has_value()) << "accepted: " << text;
+  return script ? std::string() : error;
+}
+
+TEST(ReplayScript, EmptyScriptHasTheDefaultArea) {
+  const ReplayScript s = Parse("");
+  EXPECT_TRUE(s.commands.empty());
+  EXPECT_EQ(s.width, 800);
+  EXPECT_EQ(s.height, 600);
+}
+
+TEST(ReplayScript, CommentsBlankLinesAndLineEnds) {
+  // Line 1 a comment, 2 blank, 3 blanks and a tab, 4 a command with a
+  // comment and CR LF, 5 a comment after blanks, 6 a tab-separated command
+  // ending in CR without LF.
+  const ReplayScript s =
+      Parse("# session\n\n  \t \nmode 2 # lines\r\n   # more\nclick\t3 4\r");
+  ASSERT_EQ(s.commands.size(), 2u);
+  EXPECT_EQ(s.commands[0].kind, Kind::Mode);
+  EXPECT_EQ(s.commands[0].line, 4);
+  EXPECT_EQ(s.commands[0].numbers, std::vector<int>{2});
+  EXPECT_EQ(s.commands[1].kind, Kind::Click);
+  EXPECT_EQ(s.commands[1].line, 6);
+  EXPECT_EQ(s.commands[1].numbers, (std::vector<int>{3, 4}));
+}
+
+TEST(ReplayScript, HashInsideAWordIsNoComment) {
+  const ReplayScript s = Parse("png out#1.png\nspacing 2.5 # mm\n");
+  ASSERT_EQ(s.commands.size(), 2u);
+  EXPECT_EQ(s.commands[0].text, "out#1.png");
+  EXPECT_EQ(s.commands[1].text, "2.5");
+  // "2#x" is one word and no number.
+  EXPECT_NE(Refusal("mode 2#x\n").find("line 1:"), std::string::npos);
+}
+
+TEST(ReplayScript, AreaOnlyAsTheFirstCommand) {
+  const ReplayScript s = Parse("# size first\n\narea 1000 700\nok\n");
+  EXPECT_EQ(s.width, 1000);
+  EXPECT_EQ(s.height, 700);
+  ASSERT_EQ(s.commands.size(), 2u);
+  EXPECT_EQ(s.commands[0].kind, Kind::Area);
+
+  EXPECT_NE(Refusal("mode 2\narea 100 100\n").find("line 2:"),
+            std::string::npos);
+  EXPECT_NE(Refusal("area 100 100\narea 200 200\n").find("line 2:"),
+            std::string::npos);
+}
+
+TEST(ReplayScript, PointerCommandsAndTheirOptions) {
+  const ReplayScript s = Parse("press 1 2\n"
+                               "press -5 6 right shift ctrl alt\n"
+                               "move 7 8 left middle\n"
+                               "move 9 10\n"
+                               "release 11 12 middle\n"
+                               "stroke 1 2 3 4\n"
+                               "wheel down 5 6\n"
+                               "wheel up 7 8\n"
+                               "key Esc shift\n"
+                               "key PageUp\n"
+                               "grid on\n"
+                               "grid off\n"
+                               "spacing\n"
+                               "colour 265\n"
+                               "linetype 50\n"
+                               "cancel\n");
+  const auto &c = s.commands;
+  ASSERT_EQ(c.size(), 16u);
+  EXPECT_EQ(c[0].button, Button::Left);
+  EXPECT_FALSE(c[0].shift || c[0].ctrl || c[0].alt);
+  EXPECT_EQ(c[1].numbers, (std::vector<int>{-5, 6}));
+  EXPECT_EQ(c[1].button, Button::Right);
+  EXPECT_TRUE(c[1].shift && c[1].ctrl && c[1].alt);
+  EXPECT_EQ(c[2].buttons, (std::vector<Button>{Button::Left, Button::Middle}));
+  EXPECT_TRUE(c[3].buttons.empty());
+  EXPECT_EQ(c[4].button, Button::Middle);
+  EXPECT_EQ(c[5].numbers, (std::vector<int>{1, 2, 3, 4}));
+  EXPECT_TRUE(c[6].on);
+  EXPECT_EQ(c[6].numbers, (std::vector<int>{5, 6}));
+  EXPECT_FALSE(c[7].on);
+  EXPECT_EQ(c[8].text, "Esc");
+  EXPECT_TRUE(c[8].shift);
+  EXPECT_FALSE(c[9].shift);
+  EXPECT_TRUE(c[10].on);
+  EXPECT_FALSE(c[11].on);
+  EXPECT_EQ(c[12].text, ""); // an emptied spacing field
+  EXPECT_EQ(c[13].numbers, std::vector<int>{265});
+  EXPECT_EQ(c[14].numbers, std::vector<int>{50});
+  EXPECT_EQ(c[15].kind, Kind::Cancel);
+}
+
+TEST(ReplayScript, UnknownCommandNamesItsLine) {
+  const std::string error = Refusal("mode 2\n\njump 1 2\n");
+  EXPECT_NE(error.find("line 3:"), std::string::npos) << error;
+  EXPECT_NE(error.find("jump 1 2"), std::string::npos) << error;
+  // Keywords are lower case.
+  EXPECT_NE(Refusal("OK\n").find("line 1:"), std::string::npos);
+}
+
+class MalformedLine : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(MalformedLine, IsRefusedWithItsLine) {
+  const std::string error =
+      Refusal(std::string("# first\nmode 0\n") + GetParam() + "\nok\n");
+  EXPECT_NE(error.find("line 3:"), std::string::npos) << error;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, MalformedLine,
+    ::testing::Values(
+        "area 100", "area 0 100", "area 100 -5", "area x 100",
+        "area 100 100 100", "mode", "mode 4", "mode -1", "mode 2 3", "mode 1.5",
+        "colour 266", "colour -1", "linetype 51", "grid", "grid yes",
+        "grid on off", "press 1", "press 1 2 up", "press 1 2 left right",
+        "press 1.5 2", "press 99999999999 0", "move 1 2 shift",
+        "release 1 2 left left", "release 1 2 alt", "stroke 1 2 3",
+        "stroke 1 2 3 4 5", "click 1", "click 1 2 left", "key", "key Tab",
+        "key Esc ctrl", "key Esc shift x", "wheel 1 2", "wheel sideways 1 2",
+        "wheel up 1", "wheel up 1 2 3", "png", "ok now", "cancel 1"));
+
+TEST(ReplayScript, NothingMayFollowTheEnd) {
+  // Comments and blank lines may; a command may not, nor may a second end.
+  EXPECT_EQ(Parse("ok\n# done\n\n").commands.size(), 1u);
+  EXPECT_NE(Refusal("mode 2\nok\n\nclick 1 2\n").find("line 4:"),
+            std::string::npos);
+  EXPECT_NE(Refusal("cancel\ncancel\n").find("line 2:"), std::string::npos);
+  EXPECT_NE(Refusal("ok\narea 10 10\n").find("line 2:"), std::string::npos);
+}
+
+} // namespace
+} // namespace orvik::cli
