@@ -222,40 +222,40 @@ ImageCanvas::TextFont &ImageCanvas::FontFor(const FontSpec &described) {
     fonts_.clear();
   // The escapement is the run's rotation, which the drawing applies; one
   // face serves every angle.
-  FontSpec spec = described;
-  spec.Escapement = 0;
-  auto found = fonts_.find(spec);
+  FontSpec wanted = described;
+  wanted.Escapement = 0;
+  auto found = fonts_.find(wanted);
   if (found != fonts_.end())
     return *found->second;
   auto text = std::make_unique<TextFont>();
-  const MappedFace face = MapFace(decoder_.Decode(spec.FaceName));
+  const MappedFace face = MapFace(decoder_.Decode(wanted.FaceName));
   auto make = [&](Face &f, int pixel_size) {
     f.font = QFont(face.family);
     f.font.setPixelSize(std::max(1, pixel_size));
-    f.font.setWeight(spec.Weight >= 600 ? QFont::Bold : QFont::Normal);
-    f.font.setItalic(spec.Italic);
-    f.font.setUnderline(spec.Underline);
-    f.font.setStrikeOut(spec.StrikeOut);
+    f.font.setWeight(wanted.Weight >= 600 ? QFont::Bold : QFont::Normal);
+    f.font.setItalic(wanted.Italic);
+    f.font.setUnderline(wanted.Underline);
+    f.font.setStrikeOut(wanted.StrikeOut);
     f.font.setStyleStrategy(QFont::NoAntialias);
     f.raw = QRawFont::fromFont(f.font);
     f.ascent = QFontMetricsF(f.font).ascent();
   };
-  const int height = std::abs(spec.Height);
+  const int height = std::abs(wanted.Height);
   make(text->normal, height);
   const double average = QFontMetricsF(text->normal.font).averageCharWidth();
-  if (spec.Width > 0 && average > 0)
-    text->normal.scale_x = spec.Width / average;
+  if (wanted.Width > 0 && average > 0)
+    text->normal.scale_x = wanted.Width / average;
   text->vertical = face.vertical;
   if (face.vertical) {
     // Upright, a full-width character's em runs along the line (its
     // advance, twice the half width) and its width across it (the cell
     // height).
-    make(text->upright, spec.Width > 0 ? 2 * spec.Width : height);
+    make(text->upright, wanted.Width > 0 ? 2 * wanted.Width : height);
     const double full =
         QFontMetricsF(text->upright.font).horizontalAdvance(QChar(0x3042));
     text->upright.scale_x = full > 0 ? height / full : 1;
   }
-  return *fonts_.emplace(spec, std::move(text)).first->second;
+  return *fonts_.emplace(wanted, std::move(text)).first->second;
 }
 
 void ImageCanvas::SetFont(const FontSpec &font) {
