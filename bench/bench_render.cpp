@@ -4,7 +4,7 @@
 // ORVIK_BENCH_ELEMENTS picks the drawing size (default 1,000,000); the
 // file is generated once into the temporary folder.
 
-#include "drawing_generator.h"
+#include "generated_drawing.h"
 
 #include "orvik/attributes/pen_table.h"
 #include "orvik/exchange/model.h"
@@ -27,23 +27,10 @@
 namespace {
 
 namespace ex = orvik::exchange;
-namespace fs = std::filesystem;
 
-std::size_t Elements() {
-  const char *v = std::getenv("ORVIK_BENCH_ELEMENTS");
-  return v != nullptr ? std::strtoull(v, nullptr, 10) : 1'000'000;
-}
-
-// The generated drawing, written once per size and seed.
 const std::string &DrawingFile() {
-  static const std::string path = [] {
-    const std::size_t n = Elements();
-    const fs::path p = fs::temp_directory_path() /
-                       ("orvik-render-bench-" + std::to_string(n) + ".txt");
-    if (!fs::exists(p))
-      orvik::bench::WriteDrawingFile({n, 1}, p.string());
-    return p.string();
-  }();
+  static const std::string path =
+      orvik::bench::GeneratedDrawing(orvik::bench::BenchElements(1'000'000));
   return path;
 }
 

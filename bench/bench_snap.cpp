@@ -4,7 +4,7 @@
 //
 // ORVIK_BENCH_ELEMENTS picks the drawing size (default 1,000,000).
 
-#include "drawing_generator.h"
+#include "generated_drawing.h"
 
 #include "orvik/exchange/model.h"
 #include "orvik/exchange/point_snap.h"
@@ -25,12 +25,6 @@
 namespace {
 
 namespace ex = orvik::exchange;
-namespace fs = std::filesystem;
-
-std::size_t Elements() {
-  const char *v = std::getenv("ORVIK_BENCH_ELEMENTS");
-  return v != nullptr ? std::strtoull(v, nullptr, 10) : 1'000'000;
-}
 
 struct Drawing {
   ex::DrawingModel model;
@@ -42,13 +36,10 @@ struct Drawing {
 
 Drawing &TheDrawing() {
   static Drawing *d = [] {
-    const std::size_t n = Elements();
-    const fs::path p = fs::temp_directory_path() /
-                       ("orvik-render-bench-" + std::to_string(n) + ".txt");
-    if (!fs::exists(p))
-      orvik::bench::WriteDrawingFile({n, 1}, p.string());
+    const std::string p =
+        orvik::bench::GeneratedDrawing(orvik::bench::BenchElements(1'000'000));
     auto *drawing = new Drawing;
-    ex::ReadExchangeFile(drawing->model, p.string());
+    ex::ReadExchangeFile(drawing->model, p);
     drawing->extents = orvik::render::ComputeExtents(drawing->model, {});
     orvik::geometry::ViewState view;
     orvik::render::FitView(view, drawing->extents, 1600, 1000);

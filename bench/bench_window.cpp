@@ -3,7 +3,7 @@
 //
 // ORVIK_BENCH_ELEMENTS picks the drawing size (default 100,000).
 
-#include "drawing_generator.h"
+#include "generated_drawing.h"
 
 #include "orvik/app/program_files.h"
 #include "orvik/app/system_services.h"
@@ -25,11 +25,6 @@ namespace {
 namespace fs = std::filesystem;
 using orvik::app::TForm1;
 
-std::size_t Elements() {
-  const char *v = std::getenv("ORVIK_BENCH_ELEMENTS");
-  return v != nullptr ? std::strtoull(v, nullptr, 10) : 100'000;
-}
-
 class QuietServices final : public orvik::app::SystemServices {
 public:
   bool IsEscapeHeld() override { return false; }
@@ -40,11 +35,8 @@ public:
 // A program folder holding the generated drawing.
 struct Folder {
   Folder() {
-    const std::size_t n = Elements();
-    drawing = fs::temp_directory_path() /
-              ("orvik-window-bench-" + std::to_string(n) + ".txt");
-    if (!fs::exists(drawing))
-      orvik::bench::WriteDrawingFile({n, 1}, drawing.string());
+    drawing =
+        orvik::bench::GeneratedDrawing(orvik::bench::BenchElements(100'000));
     dir = fs::temp_directory_path() / "orvik-window-bench";
     fs::create_directories(dir);
   }

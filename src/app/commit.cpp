@@ -3,6 +3,8 @@
 
 #include "orvik/app/tform1.h"
 
+#include "escape_watch.h"
+
 #include "orvik/app/ui_texts.h"
 #include "orvik/exchange/host_texts.h"
 #include "orvik/exchange/writer.h"
@@ -23,15 +25,6 @@ public:
 
 private:
   QLabel &label_;
-};
-
-class EscapeState final : public exchange::EscapeKey {
-public:
-  explicit EscapeState(SystemServices &s) : services_(s) {}
-  bool IsHeld() override { return services_.IsEscapeHeld(); }
-
-private:
-  SystemServices &services_;
 };
 
 // Moves the last `count` records of `list` by (dx, dy) with `move`,
@@ -76,7 +69,7 @@ void TForm1::Button1Click() {
     if (LoadedElementCount == 0)
       ShiftNewElements(model_.HpPoints[1].X, model_.HpPoints[1].Y);
     StatusProgress progress(*LabelA1);
-    EscapeState escape(services_);
+    EscapeWatch escape(services_);
     exchange::WriteDrawing(model_, output_, &progress, &escape);
   }
   ShowStatus(QString::fromUtf8(text::kWritingFile));

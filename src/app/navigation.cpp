@@ -4,6 +4,7 @@
 
 #include "orvik/app/tform1.h"
 
+#include "escape_watch.h"
 #include "surface_drawing.h"
 
 #include "orvik/render/image_canvas.h"
@@ -24,15 +25,6 @@ namespace {
 // distinct doubles across the window, or overflow; zooming stops there.
 constexpr double kMinScale = 1e-10;
 constexpr double kMaxScale = 1e10;
-
-class EscapeAbort final : public render::AbortCheck {
-public:
-  explicit EscapeAbort(SystemServices &s) : services_(s) {}
-  bool ShouldStop() override { return services_.IsEscapeHeld(); }
-
-private:
-  SystemServices &services_;
-};
 
 std::int32_t FlagsOf(const QMouseEvent &e, bool double_click) {
   std::int32_t flags = 0;
@@ -157,7 +149,7 @@ bool TForm1::Redraw() {
   QImage &surface = PaintBox1->Surface();
   const render::GridSettings grid{GridOn == 1, GridSpacing, GridOriginX,
                                   GridOriginY};
-  EscapeAbort abort(services_);
+  EscapeWatch abort(services_);
   bool complete;
   {
     render::ImageCanvas canvas(surface);

@@ -104,9 +104,10 @@ bool SnapSe(const TJwwEntSolidSe &r, const Window &w, Point2 &out) {
                                      r.V4, r.V5, w.px, w.py, w.tol);
   return geometry::SnapArc(out, SolidShape(r, w.s), w.px, w.py, w.tol);
 }
-bool SnapRing(int ring_mode, const TJwwEntSolidRing &r, const Window &w,
-              Point2 &out) {
-  return geometry::SnapSolidRing(ring_mode, out, SolidShape(r, w.s), r.V8 / w.s,
+// "so" rings are of mode 0, "sg" rings of mode 1.
+template <int RingMode>
+bool SnapRing(const TJwwEntSolidRing &r, const Window &w, Point2 &out) {
+  return geometry::SnapSolidRing(RingMode, out, SolidShape(r, w.s), r.V8 / w.s,
                                  w.px, w.py, w.tol);
 }
 
@@ -175,15 +176,9 @@ SnapHit SnapInRange(const DrawingModel &m, EntKind kind, std::size_t first,
   case EntKind::SolidSe:
     return Scan(m, kind, m.SolidsSe, first, last, px, py, tol, SnapSe);
   case EntKind::SolidSo:
-    return Scan(m, kind, m.SolidsSo, first, last, px, py, tol,
-                [](const TJwwEntSolidRing &r, const Window &w, Point2 &out) {
-                  return SnapRing(0, r, w, out);
-                });
+    return Scan(m, kind, m.SolidsSo, first, last, px, py, tol, SnapRing<0>);
   case EntKind::SolidSg:
-    return Scan(m, kind, m.SolidsSg, first, last, px, py, tol,
-                [](const TJwwEntSolidRing &r, const Window &w, Point2 &out) {
-                  return SnapRing(1, r, w, out);
-                });
+    return Scan(m, kind, m.SolidsSg, first, last, px, py, tol, SnapRing<1>);
   case EntKind::Block:
     break;
   }
