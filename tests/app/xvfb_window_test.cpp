@@ -10,6 +10,7 @@
 #include "x_session.h"
 
 #include <QImage>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -144,6 +145,24 @@ protected:
     ASSERT_GT(program_, 0);
   }
 
+  // The window's picture once the drawing is on screen: the drawing area's
+  // blue frame at its top-left corner and the drawing inside it. Null when
+  // that does not happen within 20 s.
+  QImage WaitForPicture(unsigned long window) {
+    const auto until = Clock::now() + std::chrono::seconds(20);
+    while (Clock::now() < until) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(100));
+      const QImage shot = x_->Grab(window);
+      int inked = 0;
+      for (int y = 10; y < shot.height() - 40; ++y)
+        for (int x = 10; x < shot.width() - 190; ++x)
+          inked += shot.pixel(x, y) != qRgb(255, 255, 255);
+      if (shot.pixel(0, 0) == qRgb(0, 0, 255) && inked > 500)
+        return shot;
+    }
+    return {};
+  }
+
   pid_t server_ = -1, program_ = -1;
   std::string display_name_;
   std::unique_ptr<tools::XSession> x_;
@@ -155,22 +174,8 @@ TEST_F(XvfbSession, OpensOnTheSampleAndAltNHandsBackHq) {
   const unsigned long window =
       x_->WaitForWindow("Orvik", std::chrono::seconds(20));
   ASSERT_NE(window, 0u) << "no window named Orvik appeared";
-  const auto until = Clock::now() + std::chrono::seconds(20);
-
-  // The first picture: the drawing area's blue frame at its top-left
-  // corner and the drawing inside it.
-  QImage shot;
-  bool drawn = false;
-  while (!drawn && Clock::now() < until) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    shot = x_->Grab(window);
-    int inked = 0;
-    for (int y = 10; y < shot.height() - 40; ++y)
-      for (int x = 10; x < shot.width() - 190; ++x)
-        inked += shot.pixel(x, y) != qRgb(255, 255, 255);
-    drawn = shot.pixel(0, 0) == qRgb(0, 0, 255) && inked > 500;
-  }
-  ASSERT_TRUE(drawn) << "the drawing never appeared";
+  const QImage shot = WaitForPicture(window);
+  ASSERT_FALSE(shot.isNull()) << "the drawing never appeared";
   shot.save(QString::fromStdString((BinDir() / "xvfb-window.png").string()));
   // Window 475 x 475 without a settings file; the status line is grey
   // along the bottom and the panel cream along the right.
@@ -188,6 +193,91 @@ TEST_F(XvfbSession, OpensOnTheSampleAndAltNHandsBackHq) {
   const std::string settings = ReadBytes(folder_ / "orvik.dat");
   EXPECT_EQ(std::count(settings.begin(), settings.end(), '\n'), 9);
   EXPECT_EQ(settings.substr(0, 16), "0\r\n0\r\n475\r\n475\r\n");
+}
+
+// Line records of an exchange file: four numbers, the first not a record
+// name.
+std::vector<std::vector<double>> LineRecords(const std::string &file) {
+  std::vector<std::vector<double>> lines;
+  std::size_t start = 0;
+  while (start < file.size()) {
+    const std::size_t end = std::min(file.find("\r\n", start), file.size());
+    const QStringList fields =
+        QString::fromLatin1(file.substr(start, end - start))
+            .split(' ', Qt::SkipEmptyParts);
+    std::vector<double> numbers;
+    bool all = fields.size() == 4;
+    for (const QString &f : fields) {
+      bool ok = false;
+      numbers.push_back(f.toDouble(&ok));
+      all = all && ok;
+    }
+    if (all)
+      lines.push_back(numbers);
+    start = end + 2;
+  }
+  return lines;
+}
+
+// Drawing with the real mouse: two lines dragged in the line mode, Esc takes
+// the second back, Alt+Y (OK) hands the drawing back with the first added.
+TEST_F(XvfbSession, MouseDrawnLineReachesTheFileAndEscTakesBackTheNewest) {
+  const fs::path scratch = fs::temp_directory_path() /
+                           ("orvik-xvfb-base-" + display_name_.substr(1));
+  fs::create_directories(scratch);
+  const fs::path base = scratch / "base.txt";
+  ASSERT_EQ(
+      RunCli({"write", (SourceDir() / "examples" / "JWC_TEMP.TXT").string(),
+              base.string()},
+             scratch)
+          .code,
+      0);
+  const std::size_t host_lines = LineRecords(ReadBytes(base)).size();
+  fs::remove_all(scratch);
+  ASSERT_GT(host_lines, 0u);
+
+  StartProgram();
+  const unsigned long window =
+      x_->WaitForWindow("Orvik", std::chrono::seconds(20));
+  ASSERT_NE(window, 0u);
+  const QImage before = WaitForPicture(window);
+  ASSERT_FALSE(before.isNull()) << "the drawing never appeared";
+  x_->Focus(window);
+
+  // The mode group fills the panel's top; "線の作図" is the second column
+  // of its first row. Choosing it changes the status line.
+  const int panel = before.width() - 178;
+  x_->Drag(window, {panel + 115, 31}, {panel + 115, 31});
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  const QImage chosen = x_->Grab(window);
+  EXPECT_NE(chosen.copy(0, chosen.height() - 24, chosen.width(), 24),
+            before.copy(0, before.height() - 24, before.width(), 24))
+      << "the line mode was not chosen";
+
+  // Below the sample's texts the area is empty and the grid is off, so
+  // the ends are where the pointer was.
+  x_->Drag(window, {60, 380}, {260, 380});
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  x_->Drag(window, {60, 400}, {200, 410});
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  x_->Key("Escape", true);
+  x_->Key("Escape", false);
+  std::this_thread::sleep_for(std::chrono::milliseconds(400));
+  ASSERT_TRUE(x_->Chord("alt+y"));
+  const int status = WaitExit(program_, std::chrono::seconds(10));
+  program_ = -1;
+  ASSERT_EQ(status, 0) << "the window did not close on Alt+Y";
+
+  const std::string result = ReadBytes(folder_ / "JWC_TEMP.TXT");
+  ASSERT_EQ(result.substr(0, 4), "hd\r\n");
+  const auto lines = LineRecords(result);
+  ASSERT_EQ(lines.size(), host_lines + 1);
+  // The newest line is the level one, left to right, below the drawing's
+  // origin (the room's lower-left corner).
+  const std::vector<double> &drawn = lines.back();
+  EXPECT_EQ(drawn[1], drawn[3]);
+  EXPECT_LT(drawn[0], drawn[2]);
+  EXPECT_LT(drawn[1], 0);
 }
 
 TEST_F(XvfbSession, EscapeStateComesFromTheKeyboard) {

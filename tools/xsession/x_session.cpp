@@ -106,4 +106,27 @@ bool XSession::Chord(const std::string &chord) {
   return true;
 }
 
+void XSession::PointerTo(unsigned long window, int x, int y) {
+  int rx = 0, ry = 0;
+  Window child;
+  XTranslateCoordinates(display_, window, DefaultRootWindow(display_), x, y,
+                        &rx, &ry, &child);
+  XTestFakeMotionEvent(display_, DefaultScreen(display_), rx, ry, 0);
+  XSync(display_, False);
+}
+
+void XSession::Button(int button, bool down) {
+  XTestFakeButtonEvent(display_, button, down, 0);
+  XSync(display_, False);
+}
+
+void XSession::Drag(unsigned long window, QPoint from, QPoint to, int steps) {
+  PointerTo(window, from.x(), from.y());
+  Button(1, true);
+  for (int i = 1; i <= steps && from != to; ++i)
+    PointerTo(window, from.x() + (to.x() - from.x()) * i / steps,
+              from.y() + (to.y() - from.y()) * i / steps);
+  Button(1, false);
+}
+
 } // namespace orvik::tools

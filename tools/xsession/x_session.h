@@ -1,8 +1,8 @@
 #pragma once
 // A client of an X display for driving the real window from outside, as a
 // user would: find it by its title, take its picture, press keys through
-// the XTEST extension. For the window test and for scripts/run on a
-// machine without a screen of its own.
+// the XTEST extension, move and press the mouse. For the window test and for
+// scripts/run on a machine without a screen of its own.
 
 #include <QImage>
 
@@ -36,6 +36,13 @@ public:
   // Presses a chord such as "alt+n": modifiers down, the key down and up,
   // modifiers up.
   bool Chord(const std::string &chord);
+  // Moves the pointer to (x, y) of `window`, in its own pixels.
+  void PointerTo(unsigned long window, int x, int y);
+  // Presses (down) or releases mouse button 1, 2 or 3 where the pointer is.
+  void Button(int button, bool down);
+  // Button 1 down at `from`, moved in `steps` even steps to `to`, up there;
+  // a click when the two are the same.
+  void Drag(unsigned long window, QPoint from, QPoint to, int steps = 8);
 
 private:
   unsigned long FindWindow(const std::string &title);
