@@ -24,7 +24,7 @@
 #include "orvik/geometry/view_state.h"
 #include "orvik/render/drawing_info.h"
 #include "orvik/render/extents.h"
-#include "orvik/render/special_codes.h"
+#include "orvik/render/text_substitutions.h"
 
 #include <QImage>
 #include <QWidget>

@@ -10,7 +10,7 @@
 #include "orvik/exchange/model.h"
 #include "orvik/render/abort_check.h"
 #include "orvik/render/primitives.h"
-#include "orvik/render/special_codes.h"
+#include "orvik/render/text_substitutions.h"
 #include "orvik/render/text_renderer.h"
 
 namespace orvik::render {

@@ -9,7 +9,7 @@
 #include "orvik/render/abort_check.h"
 #include "orvik/render/canvas.h"
 #include "orvik/render/extents.h"
-#include "orvik/render/special_codes.h"
+#include "orvik/render/text_substitutions.h"
 
 namespace orvik::render {
 

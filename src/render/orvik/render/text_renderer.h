@@ -9,7 +9,7 @@
 
 #include "orvik/render/canvas.h"
 #include "orvik/render/primitives.h"
-#include "orvik/render/special_codes.h"
+#include "orvik/render/text_substitutions.h"
 
 #include <string>
 #include <string_view>

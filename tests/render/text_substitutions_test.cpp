@@ -1,7 +1,7 @@
 // Special codes against a fixed clock: 2005-05-09 13:30:05 (a Monday) and
 // 2026-01-01 00:00:00 (a Thursday). Expected texts are Shift-JIS.
 
-#include "orvik/render/special_codes.h"
+#include "orvik/render/text_substitutions.h"
 
 #include <gtest/gtest.h>
 

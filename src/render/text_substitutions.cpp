@@ -1,4 +1,4 @@
-#include "orvik/render/special_codes.h"
+#include "orvik/render/text_substitutions.h"
 
 #include "orvik/util/lenient_number.h"
 #include "orvik/util/real_format.h"
