@@ -10,8 +10,8 @@
 #include "orvik/exchange/model.h"
 #include "orvik/render/abort_check.h"
 #include "orvik/render/primitives.h"
-#include "orvik/render/text_substitutions.h"
 #include "orvik/render/text_renderer.h"
+#include "orvik/render/text_substitutions.h"
 
 namespace orvik::render {
 
