@@ -14,12 +14,10 @@
 #include "orvik/render/image_canvas.h"
 #include "orvik/render/scene.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -71,14 +69,3 @@ BENCHMARK(BM_RenderFitAllUnbatched)
     ->UseRealTime();
 
 } // namespace
-
-int main(int argc, char **argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qt_argc = 1;
-  QGuiApplication app(qt_argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -12,7 +12,6 @@
 
 #include "split_mix.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -96,14 +95,3 @@ BENCHMARK(BM_RenderTextsFontPerRun)
     ->UseRealTime();
 
 } // namespace
-
-int main(int argc, char **argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  int qt_argc = 1;
-  QGuiApplication app(qt_argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
