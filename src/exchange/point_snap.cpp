@@ -1,5 +1,6 @@
 #include "orvik/exchange/point_snap.h"
 
+#include "orvik/geometry/angles.h"
 #include "orvik/geometry/snap.h"
 
 #include <cmath>
@@ -26,21 +27,6 @@ struct Window {
   }
 };
 
-// Into [0, 360): whole turns stepped off one at a time, as the host does,
-// after fmod has brought huge magnitudes within a few turns so the loop
-// always ends. NaN and infinities come out as NaN, which misses.
-double DegreesIntoTurn(double a) {
-  if (!std::isfinite(a))
-    return std::nan("");
-  if (std::fabs(a) > 360.0 * 64)
-    a = std::fmod(a, 360.0);
-  while (a < 0)
-    a += 360;
-  while (a >= 360)
-    a -= 360;
-  return a;
-}
-
 ArcShape SolidShape(const TJwwEntSolidArc &r, double s) {
   return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
 }
@@ -64,8 +50,8 @@ bool Snap(const TJwwEntCircle &r, const Window &w, Point2 &out) {
   return geometry::SnapCircleOrArc(1, out, shape, w.px, w.py, w.tol);
 }
 bool Snap(const TJwwEntArc &r, const Window &w, Point2 &out) {
-  const double start = DegreesIntoTurn(r.StartAngle);
-  const double sweep = DegreesIntoTurn(r.EndAngle - r.StartAngle);
+  const double start = geometry::DegreesIntoTurn(r.StartAngle);
+  const double sweep = geometry::DegreesIntoTurn(r.EndAngle - r.StartAngle);
   const int force_full = std::fabs(sweep) <= 1e-8 ? 1 : 0;
   const ArcShape shape{r.X / w.s,         r.Y / w.s,         r.Radius / w.s,
                        r.Flatness,        start * kDegToRad, sweep * kDegToRad,

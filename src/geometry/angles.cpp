@@ -58,4 +58,11 @@ bool IsWholeTurns(double sweep) {
   return std::fabs(turns - std::trunc(turns)) < 1e-10;
 }
 
+double DegreesIntoTurn(double degrees) {
+  double r = std::fmod(degrees, 360.0);
+  if (r < 0)
+    r += 360.0;
+  return r >= 360.0 ? 0.0 : r;
+}
+
 } // namespace orvik::geometry

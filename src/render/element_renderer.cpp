@@ -1,5 +1,6 @@
 #include "orvik/render/element_renderer.h"
 
+#include "orvik/geometry/angles.h"
 #include "orvik/render/image_reference.h"
 #include "orvik/render/point_markers.h"
 #include "orvik/util/plane.h"
@@ -13,14 +14,6 @@ namespace {
 using namespace exchange;
 
 constexpr double kDegree = kPi / 180.0;
-
-// Brings an angle in degrees into [0, 360).
-double Wrap360(double a) {
-  double r = std::fmod(a, 360.0);
-  if (r < 0)
-    r += 360.0;
-  return r >= 360.0 ? 0.0 : r;
-}
 
 } // namespace
 
@@ -139,8 +132,8 @@ void ElementRenderer::DrawCircle(const TJwwEntCircle &e) {
 void ElementRenderer::DrawArc(const TJwwEntArc &e) {
   p_.ElementPen(e.Attr.Colour, e.Attr.LineType);
   const double s = Scale(e.Attr);
-  const double start = Wrap360(e.StartAngle);
-  const double sweep = Wrap360(e.EndAngle - e.StartAngle);
+  const double start = geometry::DegreesIntoTurn(e.StartAngle);
+  const double sweep = geometry::DegreesIntoTurn(e.EndAngle - e.StartAngle);
   if (std::fabs(sweep) < 1e-8)
     p_.DrawEllipse(e.Tilt * kDegree, e.Flatness, e.Radius / s, e.X / s,
                    e.Y / s);

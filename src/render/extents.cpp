@@ -1,5 +1,6 @@
 #include "orvik/render/extents.h"
 
+#include "orvik/geometry/angles.h"
 #include "orvik/geometry/arc_shape.h"
 #include "orvik/render/image_reference.h"
 #include "orvik/util/plane.h"
@@ -13,14 +14,6 @@ using namespace exchange;
 
 constexpr double kLimit = 1e8;
 constexpr double kDegree = kPi / 180.0;
-
-// Brings an angle in degrees into [0, 360).
-double Wrap360(double a) {
-  double r = std::fmod(a, 360.0);
-  if (r < 0)
-    r += 360.0;
-  return r >= 360.0 ? 0.0 : r;
-}
 
 class Box {
 public:
@@ -59,15 +52,15 @@ public:
   void AddArc(double cx, double cy, double r, double f, double start,
               double end, double tilt, double s) {
     const geometry::ArcShape shape{cx, cy, r, f, 0, 0, tilt * kDegree};
-    const double sweep = Wrap360(end - start);
+    const double sweep = geometry::DegreesIntoTurn(end - start);
     const bool whole = std::fabs(sweep) < 1e-8;
-    const double from = Wrap360(start);
+    const double from = geometry::DegreesIntoTurn(start);
     if (!whole) {
       AddPoint(shape, from, s);
       AddPoint(shape, from + sweep, s);
     }
     for (double axis : {0.0, 90.0, 180.0, 270.0})
-      if (whole || Wrap360(axis - from) <= sweep)
+      if (whole || geometry::DegreesIntoTurn(axis - from) <= sweep)
         AddPoint(shape, axis, s);
   }
 

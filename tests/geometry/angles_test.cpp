@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace orvik::geometry {
@@ -108,6 +109,39 @@ TEST(IsWholeTurns, CountsZeroAndFullTurnsOfEitherSign) {
   EXPECT_FALSE(IsWholeTurns(kPi));
   EXPECT_FALSE(IsWholeTurns(kTwoPi - 1e-6));
   EXPECT_FALSE(IsWholeTurns(kNaN));
+}
+
+// Degrees stepped by whole turns, the plain loop the constant-time version
+// must match.
+double SteppedDegrees(double a) {
+  while (a < 0)
+    a += 360;
+  while (a >= 360)
+    a -= 360;
+  return a;
+}
+
+TEST(DegreesIntoTurn, MatchesSteppingByWholeTurns) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<double> turns(-64 * 360.0, 64 * 360.0);
+  std::uniform_real_distribution<double> tiny(-1e-12, 1e-12);
+  for (int i = 0; i < 20000; ++i) {
+    const double a = i % 4 == 0 ? tiny(random) : turns(random);
+    ASSERT_EQ(DegreesIntoTurn(a), SteppedDegrees(a)) << a;
+  }
+  for (const double a : {0.0, -0.0, 360.0, -360.0, 720.5, -90.0, -1e-20})
+    EXPECT_EQ(DegreesIntoTurn(a), SteppedDegrees(a)) << a;
+}
+
+TEST(DegreesIntoTurn, HugeAndNonFiniteValues) {
+  for (const double a : {1e300, -1e300, 1e17, -1e17}) {
+    const double r = DegreesIntoTurn(a);
+    EXPECT_GE(r, 0.0) << a;
+    EXPECT_LT(r, 360.0) << a;
+  }
+  EXPECT_TRUE(std::isnan(DegreesIntoTurn(kNaN)));
+  EXPECT_TRUE(
+      std::isnan(DegreesIntoTurn(std::numeric_limits<double>::infinity())));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // Angle bookkeeping for arcs: bringing angles into range and testing whether
-// a direction falls within an arc's angular span. Radians throughout.
+// a direction falls within an arc's angular span. Radians, except where a
+// name says degrees.
 //
 // Every function here terminates on any input. Values up to 64 turns are
 // stepped by whole turns, exactly as a plain "add 2pi while below" loop
@@ -28,5 +29,10 @@ bool WithinSpan(double start, double sweep, double phi);
 // True when |sweep| / 2pi exceeds a whole number (zero included) by less
 // than 1e-10. A sweep just short of a whole turn does not count.
 bool IsWholeTurns(double sweep);
+
+// Degrees into [0, 360), as the file's arc angles are read. The same result
+// as stepping by whole turns (the only rounding, adding 360 to a small
+// negative angle, happens in both ways alike), in constant time.
+double DegreesIntoTurn(double degrees);
 
 } // namespace orvik::geometry
