@@ -64,7 +64,7 @@ Point2 TForm1::PickPoint(Point2 p) {
   if (hit.found) {
     if (pens_) {
       SurfaceDrawing d(*PaintBox1, view_, *pens_);
-      d.p().SetPen(model_.NewElementScreenColour, 0, 2);
+      d.p().SetPen(model_.NewElementScreenColour, render::PenStyle::Solid, 2);
       d.p().DrawWorldRect(hit.x - tol, hit.y - tol, hit.x + tol, hit.y + tol);
     }
     return {hit.x, hit.y};
@@ -78,8 +78,8 @@ void TForm1::PenTrace(QPoint at) {
   if (!pens_)
     return;
   SurfaceDrawing d(*PaintBox1, view_, *pens_);
-  d.p().SetPen(model_.NewElementScreenColour, 0, 0);
-  d.p().SetBrush(model_.NewElementScreenColour, 1);
+  d.p().SetPen(model_.NewElementScreenColour, render::PenStyle::Solid, 0);
+  d.p().SetBrush(model_.NewElementScreenColour, render::BrushStyle::Solid);
   d.p().CircleMarker(at.x(), at.y(), 3);
 }
 

@@ -181,7 +181,7 @@ void TForm1::PaintBox1Paint() {
     {
       SurfaceDrawing d(*PaintBox1, view_, *pens_);
       d.p().ClearBackground(surface.width(), surface.height());
-      d.p().SetPen(0xFF0000, 0, 0);
+      d.p().SetPen(0xFF0000, render::PenStyle::Solid, 0);
       d.p().PixelRectangle(0, 0, surface.width() - 1, surface.height() - 1);
     }
     QPainter(&surface).drawImage(0, 0, ViewImage);
@@ -365,7 +365,8 @@ void TForm1::XorBox(const QRect &box) {
     return;
   SurfaceDrawing d(*PaintBox1, view_, *pens_);
   d.p().XorMode();
-  d.p().SetPen(pens_->GetColourScheme() == 0 ? 0xFFFF00 : 0x0000FF, 0, 3);
+  d.p().SetPen(pens_->GetColourScheme() == 0 ? 0xFFFF00 : 0x0000FF,
+               render::PenStyle::Solid, 3);
   d.p().PixelRectangle(box.left(), box.top(), box.right(), box.bottom());
 }
 

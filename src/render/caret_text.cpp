@@ -51,7 +51,7 @@ void TextRenderer::DrawCaretText(const Element &e, std::string_view text) {
     st.buffer.clear();
     st.style = st.pending_style;
     if (st.pending_colour != 0) {
-      p_.SetPen(p_.pens().PenColour(st.pending_colour), 0, 0);
+      p_.SetPen(p_.pens().PenColour(st.pending_colour), PenStyle::Solid, 0);
       st.pending_colour = 0;
     }
   };

@@ -39,7 +39,7 @@ bool ElementRenderer::DrawAll() {
       !Walk(m.SolidsSo, [this](const auto &e) { DrawRingSolid(e, 105); }) ||
       !Walk(m.SolidsSg, [this](const auto &e) { DrawRingSolid(e, 106); }))
     return false;
-  p_.SetBrush(p_.pens().GetBackgroundColour(), 0);
+  p_.SetBrush(p_.pens().GetBackgroundColour(), BrushStyle::Clear);
   return Walk(m.Lines, [this](const auto &e) { DrawLine(e); }) &&
          Walk(m.Circles, [this](const auto &e) { DrawCircle(e); }) &&
          Walk(m.Arcs, [this](const auto &e) { DrawArc(e); }) &&
@@ -56,7 +56,7 @@ void ElementRenderer::DrawImagePlaceholder(const TJwwEntText &e) {
   if (!ParseImageReference(e.Text, image))
     return;
   p_.ElementPen(e.Attr.Colour, 1);
-  p_.ElementBrush(e.Attr.Colour, 5);
+  p_.ElementBrush(e.Attr.Colour, BrushStyle::BackwardDiagonal);
   const double s = Scale(e.Attr);
   p_.DrawWorldRect(e.X / s, e.Y / s, e.X / s + image.width,
                    e.Y / s + image.height);
@@ -67,11 +67,11 @@ void ElementRenderer::SolidPenAndBrush(const TJwwEntAttr &attr,
                                        std::int32_t rgb) {
   if (attr.Colour == 10) {
     const Colour32 colour = static_cast<Colour32>(rgb) & 0xFFFFFFu;
-    p_.SetPen(colour, 0, 0);
-    p_.SetBrush(colour, 1);
+    p_.SetPen(colour, PenStyle::Solid, 0);
+    p_.SetBrush(colour, BrushStyle::Solid);
   } else {
     p_.ElementPen(attr.Colour, 1);
-    p_.ElementBrush(attr.Colour, 1);
+    p_.ElementBrush(attr.Colour, BrushStyle::Solid);
   }
 }
 

@@ -49,7 +49,9 @@ void Circle(Primitives &p, double x, double y, double radius) {
   p.DrawEllipse(0, 1, radius, x, y);
 }
 
-void FillSetUp(Primitives &p, std::int32_t pen) { p.ElementBrush(pen, 1); }
+void FillSetUp(Primitives &p, std::int32_t pen) {
+  p.ElementBrush(pen, BrushStyle::Solid);
+}
 
 void Arrowhead(Primitives &p, const Frame &f) {
   Shape(p, f, {{0, 0}, {-7.5, 1.25}, {-7.5, -1.25}}, true);
@@ -119,7 +121,7 @@ void DrawPointMarker(Primitives &p, std::int32_t code, std::int32_t line_width,
     Square(p, f, true);
     return;
   case 3:
-    p.ElementBrush(-1, 1);
+    p.ElementBrush(-1, BrushStyle::Solid);
     Circle(p, x, y, 1.25 * scale);
     return;
   case 8: {

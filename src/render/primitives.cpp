@@ -7,47 +7,6 @@
 #include <cstdlib>
 
 namespace orvik::render {
-namespace {
-
-PenStyle PenStyleOf(int style) {
-  switch (style) {
-  case 1:
-    return PenStyle::Dash;
-  case 2:
-    return PenStyle::Dot;
-  case 3:
-    return PenStyle::DashDot;
-  case 4:
-    return PenStyle::DashDotDot;
-  case 5:
-    return PenStyle::Clear;
-  default:
-    return PenStyle::Solid;
-  }
-}
-
-BrushStyle BrushStyleOf(int style) {
-  switch (style) {
-  case 1:
-    return BrushStyle::Solid;
-  case 2:
-    return BrushStyle::Horizontal;
-  case 3:
-    return BrushStyle::Vertical;
-  case 4:
-    return BrushStyle::ForwardDiagonal;
-  case 5:
-    return BrushStyle::BackwardDiagonal;
-  case 6:
-    return BrushStyle::Cross;
-  case 7:
-    return BrushStyle::DiagonalCross;
-  default:
-    return BrushStyle::Clear;
-  }
-}
-
-} // namespace
 
 void Primitives::ClearBackground(std::int32_t width, std::int32_t height) {
   const Colour32 background = pens_.GetBackgroundColour();
@@ -60,14 +19,14 @@ void Primitives::ClearBackground(std::int32_t width, std::int32_t height) {
   brush_colour_ = background;
 }
 
-void Primitives::SetPen(Colour32 colour, int style, std::int32_t width) {
+void Primitives::SetPen(Colour32 colour, PenStyle style, std::int32_t width) {
   canvas_.SetBrush(brush_colour_, BrushStyle::Clear);
-  canvas_.SetPen(colour, PenStyleOf(style), width);
+  canvas_.SetPen(colour, style, width);
   pen_colour_ = colour;
 }
 
-void Primitives::SetBrush(Colour32 colour, int style) {
-  canvas_.SetBrush(colour, BrushStyleOf(style));
+void Primitives::SetBrush(Colour32 colour, BrushStyle style) {
+  canvas_.SetBrush(colour, style);
   brush_colour_ = colour;
 }
 
@@ -102,10 +61,10 @@ void Primitives::CircleMarker(std::int32_t x, std::int32_t y, std::int32_t r) {
 
 void Primitives::ElementPen(std::int32_t pen, std::int32_t line_type) {
   const bool solid = line_type == 1 || line_type == 31;
-  SetPen(pens_.PenColour(pen), solid ? 0 : 2, 0);
+  SetPen(pens_.PenColour(pen), solid ? PenStyle::Solid : PenStyle::Dot, 0);
 }
 
-void Primitives::ElementBrush(std::int32_t pen, int brush_style) {
+void Primitives::ElementBrush(std::int32_t pen, BrushStyle brush_style) {
   SetBrush(pens_.PenColour(pen), brush_style);
 }
 

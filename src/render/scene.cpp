@@ -18,7 +18,7 @@ void PaintGrid(Primitives &p, const geometry::ViewState &v,
   if (!((v.ViewRight - v.ViewLeft) / s <= 100) ||
       !((v.ViewTop - v.ViewBottom) / s <= 100))
     return;
-  p.SetPen(0xC0C0C0, 0, 0);
+  p.SetPen(0xC0C0C0, PenStyle::Solid, 0);
   const double x0 =
       std::trunc((v.ViewLeft - grid.origin_x) / s) * s + grid.origin_x;
   const double y0 =
@@ -41,13 +41,13 @@ bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
   Primitives p(canvas, view, pens);
   const std::int32_t w = canvas.Width(), h = canvas.Height();
   p.ClearBackground(w, h);
-  p.SetPen(0xFF0000, 0, 0); // blue
+  p.SetPen(0xFF0000, PenStyle::Solid, 0); // blue
   p.PixelRectangle(0, 0, w - 1, h - 1);
   if (grid.on)
     PaintGrid(p, view, grid,
               model.SheetCoords ? grid.spacing
                                 : grid.spacing / model.DrawingScale());
-  p.SetPen(0x0000FF, 0, 2); // red
+  p.SetPen(0x0000FF, PenStyle::Solid, 2); // red
   const double d = 5 / view.ViewScale;
   p.DrawWorldLine(-d, 0, d, 0);
   p.DrawWorldLine(0, -d, 0, d);

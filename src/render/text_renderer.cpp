@@ -23,7 +23,7 @@ void TextRenderer::DrawTextElement(int style, std::string_view font_name,
   if (!(std::fabs(height) >= 1e-10 && h >= 6 && h <= 1000 &&
         std::fabs(length) >= 1e-10 && std::fabs(length) * s >= 6 &&
         std::fabs(width) * s <= 1000)) {
-    p_.SetPen(p_.PenColour(), 0, 3);
+    p_.SetPen(p_.PenColour(), PenStyle::Solid, 3);
     p_.DrawWorldLine(x1, y1, x2, y2);
     return;
   }
@@ -79,7 +79,7 @@ void TextRenderer::DrawTextRun(int style, std::string_view font_name, double x,
   Canvas &canvas = p_.canvas();
   canvas.SetFont(font);
   canvas.SetTextColour(p_.PenColour());
-  p_.SetBrush(p_.BrushColour(), 0);
+  p_.SetBrush(p_.BrushColour(), BrushStyle::Clear);
   const double ux = std::cos(angle), uy = std::sin(angle);
   for (std::size_t i = 0; i < text.size();) {
     const std::size_t n =

@@ -29,8 +29,8 @@ protected:
   template <class Draw> void Paint(Draw draw) {
     ImageCanvas canvas(image_);
     Primitives p(canvas, view_, pens_);
-    p.SetPen(0, 0, 0); // black
-    p.SetBrush(0, 1);  // solid black
+    p.SetPen(0, PenStyle::Solid, 0);  // black
+    p.SetBrush(0, BrushStyle::Solid); // solid black
     draw(p);
   }
 

@@ -29,7 +29,7 @@ protected:
     view_.ViewWidth = 400;
     view_.ViewHeight = 200;
     view_.CentreWindow(20, 10, 10); // (0, 0)..(40, 20) mm
-    p_.SetPen(0, 0, 0);
+    p_.SetPen(0, PenStyle::Solid, 0);
   }
   // Horizontal text from (x, y) with width 2 and height 3 mm.
   void Draw(std::string_view text, double spacing = 0.4, double x = 1,

@@ -38,12 +38,9 @@ public:
   // Copy mode, the background colour everywhere in the box 0,0..w,h, and
   // the brush left clear.
   void ClearBackground(std::int32_t width, std::int32_t height);
-  // Style 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot, 5 clear, else solid;
-  // also clears the brush.
-  void SetPen(Colour32 colour, int style, std::int32_t width);
-  // Style 1 solid, 2 horizontal, 3 vertical, 4 forward diagonal, 5 backward
-  // diagonal, 6 cross, 7 diagonal cross, else clear.
-  void SetBrush(Colour32 colour, int style);
+  // Also clears the brush.
+  void SetPen(Colour32 colour, PenStyle style, std::int32_t width);
+  void SetBrush(Colour32 colour, BrushStyle style);
   void XorMode();
 
   // A line with both end pixels.
@@ -59,7 +56,7 @@ public:
   // An element's pen: its pen number's colour, one pixel, solid for line
   // types 1 and 31, dotted for every other. Clears the brush.
   void ElementPen(std::int32_t pen, std::int32_t line_type);
-  void ElementBrush(std::int32_t pen, int brush_style);
+  void ElementBrush(std::int32_t pen, BrushStyle brush_style);
 
   void DrawWorldLine(double x1, double y1, double x2, double y2);
   void DrawWorldRect(double x1, double y1, double x2, double y2);
