@@ -5,9 +5,9 @@
 
 #include "generated_drawing.h"
 
-#include "orvik/app/program_files.h"
-#include "orvik/app/system_services.h"
 #include "orvik/app/tform1.h"
+#include "orvik/session/program_files.h"
+#include "orvik/session/system_services.h"
 
 #include <QApplication>
 #include <QResizeEvent>
@@ -25,7 +25,7 @@ namespace {
 namespace fs = std::filesystem;
 using orvik::app::TForm1;
 
-class QuietServices final : public orvik::app::SystemServices {
+class QuietServices final : public orvik::session::SystemServices {
 public:
   bool IsEscapeHeld() override { return false; }
   void Beep() override {}
@@ -56,11 +56,11 @@ const Folder &TheFolder() {
 
 std::unique_ptr<TForm1> Start(QuietServices &services) {
   auto form = std::make_unique<TForm1>(
-      orvik::app::ProgramFiles::InFolder(TheFolder().dir.string(), "orvik"),
+      orvik::session::ProgramFiles::InFolder(TheFolder().dir.string(), "orvik"),
       services);
   form->FixDrawingArea(QSize(1600, 1000));
   form->show();
-  while (form->ViewImage.isNull())
+  while (form->ViewImage().isNull())
     QApplication::processEvents();
   return form;
 }
@@ -74,7 +74,7 @@ void BM_StartToFirstPicture(benchmark::State &state) {
     state.ResumeTiming();
     auto form = Start(services);
     state.PauseTiming();
-    elements = form->Model().ElementCount();
+    elements = form->Session().Model().ElementCount();
     form->close();
     form.reset();
     state.ResumeTiming();

@@ -1,4 +1,4 @@
-#include "orvik/app/system_services.h"
+#include "orvik/app/desktop_services.h"
 
 #include "orvik/util/ticks.h"
 
@@ -53,7 +53,7 @@ private:
 
 #endif
 
-class DesktopServices final : public SystemServices {
+class DesktopServices final : public session::SystemServices {
 public:
   // Long work asks after every tenth element; a round trip to the X server
   // each time would cost more than the drawing, and on some virtual
@@ -99,7 +99,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<SystemServices> MakeDesktopServices() {
+std::unique_ptr<session::SystemServices> MakeDesktopServices() {
   return std::make_unique<DesktopServices>();
 }
 

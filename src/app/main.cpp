@@ -1,10 +1,10 @@
 // The window program, as the host starts it: no arguments; the exchange
 // and settings files are found beside the program file.
 
-#include "orvik/app/program_files.h"
-#include "orvik/app/system_services.h"
+#include "orvik/app/desktop_services.h"
 #include "orvik/app/tform1.h"
-#include "orvik/app/ui_texts.h"
+#include "orvik/session/program_files.h"
+#include "orvik/session/ui_texts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -16,11 +16,11 @@ int main(int argc, char **argv) {
   if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
   QApplication application(argc, argv);
-  QApplication::setApplicationName(orvik::app::text::kApplicationTitle);
+  QApplication::setApplicationName(orvik::session::text::kApplicationTitle);
   const auto services = orvik::app::MakeDesktopServices();
   const std::string program =
       QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-  orvik::app::TForm1 form(orvik::app::ProgramFiles::ForProgram(program),
+  orvik::app::TForm1 form(orvik::session::ProgramFiles::ForProgram(program),
                           *services);
   form.show();
   return application.exec();

@@ -6,9 +6,11 @@
 #include "commands.h"
 #include "replay_script.h"
 
-#include "orvik/app/program_files.h"
-#include "orvik/app/system_services.h"
 #include "orvik/app/tform1.h"
+#include "orvik/session/program_files.h"
+#include "orvik/session/system_services.h"
+#include "orvik/session/ui_texts.h"
+#include "orvik/util/real_format.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,7 +33,7 @@ constexpr char kUsage[] = "usage: orvik-cli replay DIR SCRIPT\n";
 
 // No pauses (the marks they keep on screen are not looked at), Esc never
 // held, and each beep reported with the script line that caused it.
-class ReplayServices final : public app::SystemServices {
+class ReplayServices final : public session::SystemServices {
 public:
   explicit ReplayServices(std::ostream &out) : out_(out) {}
   bool IsEscapeHeld() override { return false; }
@@ -85,10 +87,30 @@ int QtKey(const std::string &name) {
   return 0;
 }
 
-// Sends the script's input to the window as the platform would deliver it.
+// "view L B R T": the view window in the file's number format.
+void PrintView(const geometry::ViewState &v, std::ostream &out) {
+  std::string line = "view";
+  for (double edge : {v.ViewLeft, v.ViewBottom, v.ViewRight, v.ViewTop}) {
+    line += ' ';
+    AppendReal(line, edge);
+  }
+  out << line << "\n";
+}
+
+void PrintPanel(const session::PanelState &p, std::ostream &out) {
+  namespace text = session::text;
+  out << "panel mode " << p.mode << " colour " << p.colour_item << " linetype "
+      << p.line_type_item << " grid " << (p.grid_on ? "on" : "off")
+      << " spacing " << p.spacing_text << " unit "
+      << (p.sheet_units ? text::kSheetUnit : text::kRealUnit) << "\n";
+}
+
+// Sends the script's input to the window as the platform would deliver it,
+// and prints what the reporting commands ask for.
 class Player {
 public:
-  Player(TForm1 &form) : form_(form), area_(form.DrawingArea()) {}
+  Player(TForm1 &form, std::ostream &out)
+      : form_(form), area_(form.DrawingArea()), out_(out) {}
 
   void Run(const ReplayCommand &c);
 
@@ -101,6 +123,7 @@ private:
 
   TForm1 &form_;
   QWidget &area_;
+  std::ostream &out_;
   Qt::MouseButtons held_;
   Qt::KeyboardModifiers modifiers_;
 };
@@ -200,6 +223,16 @@ void Player::Run(const ReplayCommand &c) {
     break;
   case Kind::Png:
     break; // the caller saves it, to report a failure
+  case Kind::View:
+    PrintView(form_.Session().View(), out_);
+    break;
+  case Kind::Status:
+    out_ << "status " << form_.Session().StatusText() << "\ncounter "
+         << form_.Session().CounterText() << "\n";
+    break;
+  case Kind::Panel:
+    PrintPanel(form_.Session().Panel(), out_);
+    break;
   case Kind::Ok:
     form_.PressOk();
     break;
@@ -238,15 +271,15 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
   }
 
   ReplayServices services(out);
-  TForm1 form(app::ProgramFiles::InFolder(dir, "orvik"), services);
+  TForm1 form(session::ProgramFiles::InFolder(dir, "orvik"), services);
   form.FixDrawingArea(QSize(script->width, script->height));
   form.show();
   Settle();
   // The first paint fits the drawing to the area.
-  if (form.ViewImage.isNull())
+  if (form.ViewImage().isNull())
     form.DrawingArea().repaint();
 
-  Player player(form);
+  Player player(form, out);
   for (const ReplayCommand &c : script->commands) {
     services.line = c.line;
     player.Run(c);

@@ -22,7 +22,9 @@ const std::map<std::string_view, Kind> &Keywords() {
       {"release", Kind::Release}, {"stroke", Kind::Stroke},
       {"click", Kind::Click},     {"key", Kind::Key},
       {"wheel", Kind::Wheel},     {"png", Kind::Png},
-      {"ok", Kind::Ok},           {"cancel", Kind::Cancel}};
+      {"view", Kind::View},       {"status", Kind::Status},
+      {"panel", Kind::Panel},     {"ok", Kind::Ok},
+      {"cancel", Kind::Cancel}};
   return words;
 }
 
@@ -165,6 +167,9 @@ bool ParseArguments(std::string_view rest,
   case Kind::Png:
     c.text = std::string(Trim(rest));
     return !c.text.empty();
+  case Kind::View:
+  case Kind::Status:
+  case Kind::Panel:
   case Kind::Ok:
   case Kind::Cancel:
     return w.size() == 1;

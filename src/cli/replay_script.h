@@ -13,6 +13,9 @@
 //                                 Left Right Up Down
 //   wheel up|down X Y
 //   png FILE
+//   view                          prints "view LEFT BOTTOM RIGHT TOP"
+//   status                        prints "status TEXT" and "counter TEXT"
+//   panel                         prints what the panel shows
 //   ok | cancel                   ends the session; nothing may follow
 //
 // The whole script is checked before anything runs, so a bad line stops
@@ -43,6 +46,9 @@ struct ReplayCommand {
     Key,
     Wheel,
     Png,
+    View,
+    Status,
+    Panel,
     Ok,
     Cancel,
   };

@@ -4,7 +4,7 @@
 //
 // The screenshot is kept as xvfb-window.png beside the test binary.
 
-#include "orvik/app/system_services.h"
+#include "orvik/app/desktop_services.h"
 
 #include "run_cli.h"
 #include "x_session.h"

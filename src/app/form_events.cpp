@@ -1,0 +1,159 @@
+// The window's events turned into calls of the editing session, and what
+// the session reports turned into the controls' texts.
+
+#include "orvik/app/tform1.h"
+
+#include "orvik/render/sjis_codec.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QWheelEvent>
+
+#include <cmath>
+#include <optional>
+
+namespace orvik::app {
+namespace {
+
+QString FromUtf8(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::optional<session::Key> SessionKey(int key) {
+  using session::Key;
+  switch (key) {
+  case Qt::Key_PageUp:
+    return Key::PageUp;
+  case Qt::Key_PageDown:
+    return Key::PageDown;
+  case Qt::Key_Home:
+    return Key::Home;
+  case Qt::Key_End:
+    return Key::End;
+  case Qt::Key_Insert:
+    return Key::Insert;
+  case Qt::Key_Left:
+    return Key::Left;
+  case Qt::Key_Right:
+    return Key::Right;
+  case Qt::Key_Up:
+    return Key::Up;
+  case Qt::Key_Down:
+    return Key::Down;
+  case Qt::Key_Escape:
+    return Key::Esc;
+  default:
+    return std::nullopt;
+  }
+}
+
+std::int32_t ButtonBits(Qt::MouseButtons buttons) {
+  std::int32_t bits = 0;
+  if (buttons & Qt::LeftButton)
+    bits |= session::kLeftButton;
+  if (buttons & Qt::RightButton)
+    bits |= session::kRightButton;
+  if (buttons & Qt::MiddleButton)
+    bits |= session::kMiddleButton;
+  return bits;
+}
+
+std::int32_t ModifierBits(Qt::KeyboardModifiers modifiers) {
+  std::int32_t bits = 0;
+  if (modifiers & Qt::ShiftModifier)
+    bits |= session::kShiftKey;
+  if (modifiers & Qt::AltModifier)
+    bits |= session::kAltKey;
+  if (modifiers & Qt::ControlModifier)
+    bits |= session::kCtrlKey;
+  return bits;
+}
+
+// The pixel under the pointer (positions may have fractions).
+QPoint PixelOf(const QMouseEvent &e) {
+  return {static_cast<int>(std::floor(e.position().x())),
+          static_cast<int>(std::floor(e.position().y()))};
+}
+
+} // namespace
+
+// Keys go to the window first, wherever the focus is.
+bool TForm1::eventFilter(QObject *watched, QEvent *event) {
+  auto *widget = qobject_cast<QWidget *>(watched);
+  if (!widget || widget->window() != this)
+    return false;
+  const auto *key = static_cast<QKeyEvent *>(event);
+  if (event->type() == QEvent::KeyPress)
+    return FormKeyDown(key->key(), key->modifiers());
+  if (event->type() == QEvent::KeyRelease && key->key() == Qt::Key_Escape &&
+      !key->isAutoRepeat())
+    session_.EscapeReleased();
+  return false;
+}
+
+bool TForm1::FormKeyDown(int key, Qt::KeyboardModifiers modifiers) {
+  const std::optional<session::Key> k = SessionKey(key);
+  return k && session_.KeyPressed(*k, modifiers & Qt::ShiftModifier);
+}
+
+void TForm1::PaintBox1Paint() { session_.Paint(); }
+
+void TForm1::PaintBox1MouseDown(QMouseEvent &event, bool double_click) {
+  const QPoint at = PixelOf(event);
+  session::PointerPress press;
+  press.x = at.x();
+  press.y = at.y();
+  press.button = ButtonBits(event.button());
+  press.flags = ButtonBits(event.buttons() | event.button()) |
+                ModifierBits(event.modifiers()) |
+                (double_click ? session::kDoubleClick : 0);
+  session_.PointerPressed(press);
+}
+
+void TForm1::PaintBox1MouseMove(QMouseEvent &event) {
+  const QPoint at = PixelOf(event);
+  session_.PointerMoved(at.x(), at.y());
+}
+
+void TForm1::PaintBox1MouseUp(QMouseEvent &event) {
+  const QPoint at = PixelOf(event);
+  session_.PointerReleased(at.x(), at.y());
+}
+
+void TForm1::PaintBox1Wheel(QWheelEvent &event) {
+  const QPoint at = event.position().toPoint();
+  session_.WheelTurned(event.angleDelta().y(), at.x(), at.y());
+  event.ignore();
+}
+
+void TForm1::ShowStatus(std::string_view utf8) {
+  LabelA1->setText(FromUtf8(utf8));
+  LabelA1->repaint();
+}
+
+void TForm1::ShowCounter(std::string_view utf8) {
+  LabelC->setText(FromUtf8(utf8));
+  LabelC->adjustSize();
+  LabelC->repaint();
+}
+
+void TForm1::ShowGridSwitch(bool on) {
+  const QSignalBlocker quiet(CheckBox1);
+  CheckBox1->setChecked(on);
+}
+
+// Snapping's index is built once the events queued meanwhile are handled.
+void TForm1::IdleWorkPending() {
+  QMetaObject::invokeMethod(
+      this, [this] { session_.RunIdleWork(); }, Qt::QueuedConnection);
+}
+
+void TForm1::ShowProgress(std::string_view sjis_text) {
+  LabelA1->setText(render::DecodeSjis(sjis_text));
+  LabelA1->repaint();
+}
+
+} // namespace orvik::app

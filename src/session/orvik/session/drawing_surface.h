@@ -1,0 +1,45 @@
+#pragma once
+// The drawing area as the editing session sees it: pixels it draws onto
+// through a canvas, and two kept pictures. The window implements it over
+// its paint box; tests implement it over an image or a recording canvas.
+//
+// The host platform's model of a paint box: what is drawn stays until
+// something draws over it. The session draws marks (pen traces, snap
+// squares, rubber boxes) straight onto the area and renders the whole scene
+// into it; `View` keeps a copy of the last full render so that a repaint
+// needs no render, and `Pan` is the snapshot a middle-button drag moves.
+
+#include "orvik/render/canvas.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace orvik::session {
+
+enum class Picture { View, Pan };
+
+class DrawingSurface {
+public:
+  virtual ~DrawingSurface() = default;
+
+  // The area's size in pixels, as it is now.
+  virtual std::int32_t Width() const = 0;
+  virtual std::int32_t Height() const = 0;
+
+  // Runs `draw` with a canvas over the area's pixels; what it drew is
+  // complete (flushed) and shown once Draw returns. Never nested.
+  virtual void Draw(const std::function<void(render::Canvas &)> &draw) = 0;
+
+  // Copies the area's pixels into `which`.
+  virtual void Keep(Picture which) = 0;
+  virtual void Drop(Picture which) = 0;
+  virtual bool Has(Picture which) const = 0;
+  // True when `which` exists and has the area's size, so that putting it
+  // back at (0, 0) covers every pixel.
+  virtual bool Fits(Picture which) const = 0;
+  // Copies `which` onto the area with its top-left corner at (dx, dy) and
+  // shows it; area pixels it does not cover stay as they are.
+  virtual void Put(Picture which, std::int32_t dx, std::int32_t dy) = 0;
+};
+
+} // namespace orvik::session

@@ -1,0 +1,211 @@
+#pragma once
+// The editing core of the window, without the window. It owns the drawing
+// model, the writer's output buffer, the view, the pen table, the drawing
+// modes with their half-built arc, the grid and its reference point, the
+// counters, and the hand-back to the host. It takes plain input (pointer
+// events in drawing-area pixels, keys, wheel turns, panel changes), draws
+// onto a DrawingSurface, and reports texts and beeps through SessionEvents
+// and SystemServices.
+//
+// Everything happens on the caller's thread. Long work (a redraw, the
+// writer) handles no events; it asks SystemServices whether Esc is held.
+//
+// Life: constructed -> Load (files read; the window then places itself)
+// -> Begin (open: input is handled, redraws paint) -> Close (settings
+// saved, the exchange file handed back). Input before Begin or after Close
+// changes nothing.
+
+#include "orvik/session/drawing_surface.h"
+#include "orvik/session/program_files.h"
+#include "orvik/session/session_events.h"
+#include "orvik/session/session_input.h"
+#include "orvik/session/system_services.h"
+
+#include "orvik/attributes/pen_table.h"
+#include "orvik/exchange/model.h"
+#include "orvik/exchange/output_buffer.h"
+#include "orvik/exchange/snap_index.h"
+#include "orvik/geometry/arc_shape.h"
+#include "orvik/geometry/view_state.h"
+#include "orvik/render/drawing_info.h"
+#include "orvik/render/extents.h"
+#include "orvik/render/text_substitutions.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvik::session {
+
+// The window's frame position and client size, in screen pixels.
+struct WindowRect {
+  std::int32_t left = 0, top = 0, width = 0, height = 0;
+};
+
+// What the panel shows.
+struct PanelState {
+  int mode = kScreenMode;
+  int colour_item = 0, line_type_item = 0; // -1: no item selected
+  bool grid_on = false;
+  std::string spacing_text; // as the spacing field holds it
+  bool sheet_units = false; // the unit label: sheet mm, else real mm
+};
+
+struct StartState {
+  WindowRect window; // from the settings file, floored at the minimum
+  PanelState panel;
+};
+
+class EditSession {
+public:
+  // `surface`, `events` and `services` must outlive the session.
+  EditSession(ProgramFiles files, DrawingSurface &surface,
+              SessionEvents &events, SystemServices &services);
+  EditSession(const EditSession &) = delete;
+  EditSession &operator=(const EditSession &) = delete;
+
+  // Start-up, first step: reads the exchange file and the settings file.
+  // The window then takes its place and size from the result and shows
+  // the panel. Once only.
+  StartState Load();
+  // Start-up, second step, with the drawing area at its final size: the
+  // status and counter texts, the view fitted to the drawing (not yet
+  // rendered: the first Paint does that), and the attributes of new
+  // elements.
+  void Begin();
+  // Shut-down, for OK, Cancel and the close box alike: saves the settings
+  // with `window` and the panel, writes the output buffer (or "hq") into
+  // the exchange file, and releases the model. Once only; nothing before
+  // Load.
+  void Close(const WindowRect &window);
+  bool IsOpen() const { return state_ == State::Open; }
+
+  // The drawing area needs its picture back (first shown, resized): the
+  // last render is put back; before the first render, the drawing is
+  // fitted and rendered.
+  void Paint();
+  // The surface has a new size: the view keeps its centre and scale; the
+  // area shows the last picture until the next redraw.
+  void AreaResized();
+
+  void PointerPressed(const PointerPress &press);
+  void PointerMoved(std::int32_t x, std::int32_t y);
+  void PointerReleased(std::int32_t x, std::int32_t y);
+  // Wheel rotation at a drawing-area pixel, 120 a notch; negative is
+  // towards the user (zoom in). Parts of a notch add up.
+  void WheelTurned(int angle_delta, std::int32_t x, std::int32_t y);
+  // True when the key was the session's (the focused control never sees
+  // it then). `shift`: Shift held.
+  bool KeyPressed(Key key, bool shift);
+  // The physical Esc key went up (not an auto-repeat).
+  void EscapeReleased() { swallow_escape_ = false; }
+
+  // The panel as the user works it.
+  void ChooseMode(int item);
+  void ChooseColour(int index);
+  void ChooseLineType(int index);
+  void SetGridOn(bool on);
+  // Every change of the spacing field's text.
+  void SpacingEdited(std::string_view text);
+  // OK: puts the drawing (or the message that nothing was drawn) into the
+  // output buffer. True when the window is to close now.
+  bool Commit();
+
+  // Work put off until the window is idle (the snap index).
+  void RunIdleWork();
+
+  const exchange::DrawingModel &Model() const { return model_; }
+  const geometry::ViewState &View() const { return view_; }
+  const std::string &StatusText() const { return status_; }
+  const std::string &CounterText() const { return counter_; }
+  PanelState Panel() const;
+
+private:
+  enum class State { Created, Loaded, Open, Closed };
+  struct RubberBox {
+    bool shown = false;
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+  };
+
+  // Navigation; each starts with SaveView and ends with Redraw.
+  void FitAll();
+  void ZoomAt(std::int32_t x, std::int32_t y, double factor);
+  void ZoomToBox(double x1, double y1, double x2, double y2);
+  void ZoomOutAbout(double x1, double y1, double x2, double y2);
+  void CentreOn(double x, double y);
+  void CentreOnExtents();
+  void Shift(double dx, double dy);
+  void GoBack();
+  bool Redraw();
+  void PutBackPicture();
+  void Gesture(double sx, double sy, double ex, double ey);
+  void PanTo(std::int32_t x, std::int32_t y);
+  void DragRubberBox(RubberBox &box, std::int32_t x, std::int32_t y);
+  void XorBox(const RubberBox &box);
+  void RequestSnapIndex();
+
+  // The drawing modes.
+  geometry::Point2 PickPoint(geometry::Point2 p);
+  geometry::Point2 GridNode(geometry::Point2 p) const;
+  double ViewSpacing() const;
+  geometry::Point2 ToModel(geometry::Point2 p) const;
+  void PenTrace(std::int32_t x, std::int32_t y);
+  void DrawingRelease(std::int32_t x, std::int32_t y);
+  void SetGridOrigin(geometry::Point2 p);
+  void DrawLine(geometry::Point2 p, geometry::Point2 r);
+  void DrawArcStroke(geometry::Point2 p, geometry::Point2 r);
+  void FinishArc(geometry::Point2 end);
+  void Counted(std::int32_t &counter);
+  void DeleteNewest();
+  void ShiftNewElements(double dx, double dy);
+
+  void SetStatus(std::string_view utf8);
+  void UpdateCounter();
+
+  ProgramFiles files_;
+  DrawingSurface &surface_;
+  SessionEvents &events_;
+  SystemServices &services_;
+  State state_ = State::Created;
+
+  exchange::DrawingModel model_;
+  exchange::OutputBuffer output_;
+  attributes::TgraAttribute pens_;
+  geometry::ViewState view_;
+  render::DrawingExtents extents_{-100, -100, 100, 100};
+  render::DrawingInfo info_;
+  render::SystemClock clock_;
+  render::SpecialCodes codes_{info_, clock_};
+  exchange::SnapIndex snap_index_;
+  bool snap_index_requested_ = false;
+
+  // Pointer state of the current press (ButtonFlags, PressX, PressY).
+  std::int32_t flags_ = 0;
+  std::int32_t press_x_ = 0, press_y_ = 0;
+  RubberBox zoom_box_, drag_box_;
+  int wheel_remainder_ = 0;
+  // An Esc that stopped a redraw is not also a request to delete the
+  // newest element: its queued key presses are ignored until it is
+  // released.
+  bool swallow_escape_ = false;
+
+  // The panel. The list positions are what the new elements' attributes
+  // came from; the items are what the lists show (-1 when a position lies
+  // outside the list), and what the settings file keeps.
+  int mode_ = kScreenMode;
+  std::int32_t colour_index_ = 0, line_type_index_ = 0;
+  int colour_item_ = 0, line_type_item_ = 0;
+  bool grid_on_ = false;
+  double grid_spacing_ = 10.0; // in the unit the panel shows
+  std::string spacing_text_;
+  geometry::Point2 grid_origin_; // paper millimetres
+
+  std::int32_t loaded_count_ = 0; // host elements in the order list
+  std::int32_t new_lines_ = 0, new_points_ = 0, new_arcs_ = 0;
+  bool arc_stage_ = false;
+  geometry::Point2 arc_start_, arc_through_; // model units
+
+  std::string status_, counter_;
+};
+
+} // namespace orvik::session

@@ -1,0 +1,156 @@
+// The window itself: its controls, where keys and pen input go, what
+// happens to input that arrives while it waits, and its size. What the
+// editing does is tested on the session and by the replay cases.
+
+#include "window_fixture.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointingDevice>
+#include <QPushButton>
+#include <QScreen>
+
+namespace orvik::test {
+namespace {
+
+QString U(const char *utf8) { return QString::fromUtf8(utf8); }
+
+TEST_F(WindowTest, ControlsHaveTheirPlacesAndTexts) {
+  app::TForm1 &f = Open(QSize());
+  EXPECT_EQ(f.windowTitle(), "Orvik");
+  EXPECT_EQ(f.size(), QSize(475, 475));
+  EXPECT_EQ(f.minimumSize(), QSize(475, 200));
+  // The panel is 178 wide on the right, the status line 24 high below;
+  // the drawing area takes the rest.
+  EXPECT_EQ(f.findChild<QWidget *>("Panel2")->geometry(),
+            QRect(475 - 178, 0, 178, 475 - 24));
+  EXPECT_EQ(f.findChild<QLabel *>("LabelA1")->geometry(),
+            QRect(0, 475 - 24, 475, 24));
+  EXPECT_EQ(f.DrawingArea().geometry(), QRect(0, 0, 475 - 178, 475 - 24));
+  EXPECT_EQ(f.findChild<QLabel *>("LabelA1")->text(),
+            U("【画面操作】マウス左ドラッグ／ペンでの拡大縮小移動が出来ます"));
+  EXPECT_EQ(f.findChild<QLabel *>("LabelC")->text(), U("線:0　点:0"));
+  EXPECT_EQ(f.findChild<QLabel *>("LabelU")->text(), U("実寸mm"));
+  EXPECT_EQ(f.findChild<QLineEdit *>("Edit1")->text(), "10");
+  EXPECT_EQ(f.findChild<QLineEdit *>("Edit1")->maxLength(), 8);
+  EXPECT_EQ(f.findChild<QPushButton *>("Button1")->text(), U("ＯＫ(&Y)"));
+  EXPECT_EQ(f.findChild<QPushButton *>("Button2")->text(), U("キャンセル(&N)"));
+  const QString notice = f.findChild<QPlainTextEdit *>("Memo1")->toPlainText();
+  EXPECT_TRUE(notice.startsWith(U("◆ブロック図形内のものは\n")));
+  EXPECT_EQ(notice.count('\n'), 9);
+  // The lists show the host's choices, decoded from Shift-JIS.
+  const auto *colours = f.findChild<QComboBox *>("ComboBox1");
+  ASSERT_EQ(colours->count(), 266);
+  EXPECT_EQ(colours->itemText(0), U("現在線色"));
+  EXPECT_EQ(colours->itemText(265), U("SXF-256"));
+  const auto *types = f.findChild<QComboBox *>("ComboBox2");
+  ASSERT_EQ(types->count(), 51);
+  EXPECT_EQ(types->itemText(10), U("ランダム線1"));
+  EXPECT_EQ(types->itemText(18), U("倍長線種4"));
+}
+
+TEST_F(WindowTest, KeysReachTheWindowBeforeTheFocusedField) {
+  Put("JWC_TEMP.TXT", kTwoPoints);
+  app::TForm1 &f = Open();
+  auto *edit = f.findChild<QLineEdit *>("Edit1");
+  edit->setFocus();
+  edit->setCursorPosition(1);
+  QTest::keyClick(edit, Qt::Key_PageUp);
+  EXPECT_EQ(View().ViewScale, 20);
+  // Home fits the drawing instead of moving the field's cursor.
+  QTest::keyClick(edit, Qt::Key_Home);
+  EXPECT_EQ(View().ViewScale, 10);
+  EXPECT_EQ(edit->cursorPosition(), 1);
+  // Other keys still reach the field; typing unticks the grid.
+  f.SetGridChecked(true);
+  QTest::keyClick(edit, Qt::Key_5);
+  EXPECT_EQ(edit->text(), "150");
+  EXPECT_FALSE(f.Session().Panel().grid_on);
+  // Enter presses neither button.
+  auto *ok = f.findChild<QPushButton *>("Button1");
+  ok->setFocus();
+  QTest::keyClick(ok, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_TRUE(f.isVisible());
+}
+
+TEST_F(WindowTest, TouchDragDrawsALineAndATapAPoint) {
+  // Touch goes by the window's own layout, so the area must lie inside it.
+  Put("JWC_TEMP.TXT", kTwoPoints);
+  app::TForm1 &f = Open(QSize());
+  f.ChooseMode(session::kLineMode);
+  const geometry::ViewState v = View();
+  const std::unique_ptr<QPointingDevice> device(QTest::createTouchDevice());
+  QWidget &area = f.DrawingArea();
+  QTest::touchEvent(&area, device.get()).press(0, {50, 100});
+  QTest::touchEvent(&area, device.get()).move(0, {150, 200});
+  QTest::touchEvent(&area, device.get()).move(0, {250, 300});
+  QTest::touchEvent(&area, device.get()).release(0, {250, 300});
+  QApplication::processEvents();
+  QTest::touchEvent(&area, device.get()).press(0, {200, 100});
+  QTest::touchEvent(&area, device.get()).release(0, {200, 100});
+  QApplication::processEvents();
+  const exchange::DrawingModel &m = f.Session().Model();
+  ASSERT_EQ(m.Lines.Count(), 1u);
+  EXPECT_DOUBLE_EQ(m.Lines[0].X1, v.WorldX(50));
+  EXPECT_DOUBLE_EQ(m.Lines[0].Y1, v.WorldY(100));
+  EXPECT_DOUBLE_EQ(m.Lines[0].X2, v.WorldX(250));
+  EXPECT_DOUBLE_EQ(m.Lines[0].Y2, v.WorldY(300));
+  EXPECT_EQ(m.Points.Count(), 3u); // the host's two and the tap
+}
+
+TEST_F(WindowTest, InputArrivingDuringThePauseIsHandledAfterIt) {
+  Put("JWC_TEMP.TXT", kTwoPoints);
+  app::TForm1 &f = Open();
+  f.ChooseMode(session::kLineMode);
+  services_.during_pause = [this] {
+    // A second stroke and an Esc while the first line's marks are shown.
+    LeftDrag({100, 700}, {200, 700}, true);
+    QCoreApplication::postEvent(
+        form_->focusWidget() ? form_->focusWidget() : form_.get(),
+        new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+  };
+  LeftDrag({300, 300}, {500, 400});
+  EXPECT_EQ(services_.paused_ms, 200);
+  QApplication::processEvents();
+  // The queued stroke drew the second line, then Esc took it back again:
+  // both inputs were kept, in their order.
+  EXPECT_EQ(services_.paused_ms, 400);
+  const exchange::DrawingModel &m = f.Session().Model();
+  ASSERT_EQ(m.Lines.Count(), 1u);
+  EXPECT_EQ(m.Lines[0].X1, 25);
+  EXPECT_EQ(f.Session().CounterText(), "線:1　点:0　円弧:0");
+}
+
+TEST_F(WindowTest, ResizeKeepsCentreAndScaleDownToTheMinimum) {
+  Put("JWC_TEMP.TXT", kTwoPoints);
+  app::TForm1 &f = Open(QSize());
+  const double scale = View().ViewScale;
+  const double cx = (View().ViewLeft + View().ViewRight) / 2;
+  f.resize(700, 500);
+  QApplication::processEvents();
+  EXPECT_EQ(View().ViewWidth, 700 - 178);
+  EXPECT_EQ(View().ViewHeight, 500 - 24);
+  EXPECT_EQ(View().ViewScale, scale);
+  EXPECT_NEAR((View().ViewLeft + View().ViewRight) / 2, cx, 1e-9);
+  EXPECT_NEAR((View().ViewRight - View().ViewLeft) * scale, 700 - 178, 1e-6);
+  f.resize(100, 100);
+  QApplication::processEvents();
+  EXPECT_EQ(f.size(), QSize(475, 200));
+}
+
+TEST_F(WindowTest, WindowSavedOffEveryScreenComesBack) {
+  Put("orvik.dat",
+      "-20000\r\n9000\r\n600\r\n400\r\n0\r\n0\r\n0\r\n0\r\n10\r\n");
+  app::TForm1 &f = Open(QSize());
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(screen.contains(f.geometry().topLeft()));
+  EXPECT_EQ(f.size(), QSize(std::min(600, screen.width()),
+                            std::min(400, screen.height())));
+}
+
+} // namespace
+} // namespace orvik::test

@@ -1,0 +1,111 @@
+#pragma once
+// An editing session in a folder of its own, drawing onto an image: the
+// test writes the exchange and settings files, starts the session, sends it
+// input and looks at the pixels, the texts, the beeps and the files.
+
+#include "orvik/render/image_canvas.h"
+#include "orvik/session/edit_session.h"
+
+#include "fake_services.h"
+#include "run_cli.h"
+#include "scratch_dir.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvik::test {
+
+// The drawing area as an image, with its two kept pictures.
+class ImageSurface final : public session::DrawingSurface {
+public:
+  ImageSurface(int w, int h) : area(w, h, QImage::Format_RGB32) {
+    area.fill(Qt::white);
+  }
+  std::int32_t Width() const override { return area.width(); }
+  std::int32_t Height() const override { return area.height(); }
+  void Draw(const std::function<void(render::Canvas &)> &draw) override {
+    render::ImageCanvas canvas(area);
+    draw(canvas);
+    canvas.Flush();
+  }
+  void Keep(session::Picture which) override { Image(which) = area.copy(); }
+  void Drop(session::Picture which) override { Image(which) = QImage(); }
+  bool Has(session::Picture which) const override {
+    return !Image(which).isNull();
+  }
+  bool Fits(session::Picture which) const override {
+    return Has(which) && Image(which).size() == area.size();
+  }
+  void Put(session::Picture which, std::int32_t dx, std::int32_t dy) override {
+    QPainter(&area).drawImage(dx, dy, Image(which));
+  }
+  QImage &Image(session::Picture which) {
+    return which == session::Picture::View ? view : pan;
+  }
+  const QImage &Image(session::Picture which) const {
+    return which == session::Picture::View ? view : pan;
+  }
+
+  QImage area, view, pan;
+};
+
+// Texts as shown, in order.
+class RecordedEvents final : public session::SessionEvents {
+public:
+  void ShowStatus(std::string_view t) override { status.emplace_back(t); }
+  void ShowCounter(std::string_view t) override { counter.emplace_back(t); }
+  void ShowGridSwitch(bool on) override { grid_switch.push_back(on); }
+  void IdleWorkPending() override { ++idle_requests; }
+  void ShowProgress(std::string_view sjis) override {
+    progress.emplace_back(sjis);
+  }
+  std::vector<std::string> status, counter, progress;
+  std::vector<bool> grid_switch;
+  int idle_requests = 0;
+};
+
+class SessionTest : public ScratchDir {
+protected:
+  void Put(const std::string &name, const std::string &bytes) {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+  std::string Get(const std::string &name) { return ReadBytes(dir_ / name); }
+
+  // Starts the session on a `w` x `h` area and renders the first picture,
+  // as the window's first paint does.
+  session::EditSession &Start(int w = 1000, int h = 1000) {
+    surface_ = std::make_unique<ImageSurface>(w, h);
+    session_ = std::make_unique<session::EditSession>(
+        session::ProgramFiles::InFolder(dir_.string(), "orvik"), *surface_,
+        events_, services_);
+    session_->Load();
+    session_->Begin();
+    session_->Paint();
+    return *session_;
+  }
+  void Drag(QPoint from, QPoint to,
+            std::int32_t button = session::kLeftButton) {
+    session_->PointerPressed({from.x(), from.y(), button, button});
+    session_->PointerMoved(to.x(), to.y());
+    session_->PointerReleased(to.x(), to.y());
+  }
+  QImage &Area() { return surface_->area; }
+
+  std::unique_ptr<ImageSurface> surface_;
+  RecordedEvents events_;
+  FakeServices services_;
+  std::unique_ptr<session::EditSession> session_;
+};
+
+// Two points under sheet coordinates: in a 1000 x 1000 area the scale is
+// 10 px a millimetre and the window (-5, -20)-(95, 80); the point (0, 0)
+// is pixel (50, 800).
+inline constexpr char kTwoPoints[] = "hq\r\nbz\r\npt 0 0\r\npt 90 60\r\n";
+
+} // namespace orvik::test
