@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QWheelEvent>
 
@@ -149,6 +150,14 @@ void TForm1::ShowGridSwitch(bool on) {
 void TForm1::IdleWorkPending() {
   QMetaObject::invokeMethod(
       this, [this] { session_.RunIdleWork(); }, Qt::QueuedConnection);
+}
+
+void TForm1::HandBackFailed(const session::HandBackFailure &failure) {
+  if (report_failure_)
+    report_failure_(failure);
+  else
+    QMessageBox::warning(this, windowTitle(),
+                         QString::fromStdString(HandBackMessage(failure)));
 }
 
 void TForm1::ShowProgress(std::string_view sjis_text) {

@@ -283,9 +283,15 @@ void TForm1::resizeEvent(QResizeEvent *event) {
   session_.AreaResized();
 }
 
+// The size saved is never larger than the screen the window is on, so a
+// size that once got too large does not come back at every start.
 void TForm1::closeEvent(QCloseEvent *event) {
-  if (started_)
-    session_.Close({x(), y(), width(), height()});
+  if (started_) {
+    const QSize size = screen()
+                           ? this->size().boundedTo(screen()->availableSize())
+                           : this->size();
+    session_.Close({x(), y(), size.width(), size.height()});
+  }
   event->accept();
 }
 

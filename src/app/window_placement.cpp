@@ -35,7 +35,7 @@ QRect KeepOnScreens(const QRect &window, const QList<QRect> &screens) {
     return window;
   for (const QRect &s : screens)
     if (CaptionVisible(window, s))
-      return window;
+      return {window.topLeft(), window.size().boundedTo(s.size())};
   const QRect *nearest = &screens.front();
   std::int64_t best = std::numeric_limits<std::int64_t>::max();
   for (const QRect &s : screens) {

@@ -2,6 +2,7 @@
 
 #include "commands.h"
 #include "json.h"
+#include "messages.h"
 
 #include "orvik/exchange/reader.h"
 #include "orvik/exchange/session.h"
@@ -127,7 +128,7 @@ int RunInfo(const Args &args, std::ostream &out, std::ostream &err) {
   DrawingModel model;
   exchange::OutputBuffer output;
   if (!exchange::LoadExchangeFile(model, output, args[0])) {
-    err << "orvik-cli: cannot read " << args[0] << "\n";
+    err << CannotRead(args[0]);
     return 2;
   }
   out << (json ? Json(model, args[0]) : Text(model, args[0]));

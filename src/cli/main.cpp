@@ -3,6 +3,8 @@
 
 #include "commands.h"
 
+#include "orvik/util/message_text.h"
+
 #include <QApplication>
 
 #include <cstdlib>
@@ -51,6 +53,8 @@ int main(int argc, char **argv) {
     std::cout << kUsage;
     return 0;
   }
-  std::cerr << "orvik-cli: unknown command '" << command << "'\n" << kUsage;
+  std::cerr << "orvik-cli: unknown command '" << orvik::EchoForMessage(command)
+            << "'\n"
+            << kUsage;
   return 2;
 }

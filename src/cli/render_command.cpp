@@ -2,6 +2,7 @@
 // window paints after fitting the drawing to a W x H drawing area.
 
 #include "commands.h"
+#include "messages.h"
 
 #include "orvik/attributes/pen_table.h"
 #include "orvik/exchange/session.h"
@@ -78,7 +79,7 @@ int RunRender(const Args &args, std::ostream &, std::ostream &err) {
   exchange::DrawingModel model;
   exchange::OutputBuffer output;
   if (!exchange::LoadExchangeFile(model, output, r.in)) {
-    err << "orvik-cli: cannot read " << r.in << "\n";
+    err << CannotRead(r.in);
     return 2;
   }
   const attributes::TgraAttribute pens;
@@ -91,7 +92,7 @@ int RunRender(const Args &args, std::ostream &, std::ostream &err) {
     render::PaintScene(canvas, model, pens, view, r.grid, nullptr);
   }
   if (!image.save(QString::fromStdString(r.out), "PNG")) {
-    err << "orvik-cli: cannot write " << r.out << "\n";
+    err << CannotWrite(r.out);
     return 1;
   }
   return 0;

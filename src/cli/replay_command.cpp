@@ -4,6 +4,7 @@
 // when it closes, exactly as it does beside the program.
 
 #include "commands.h"
+#include "messages.h"
 #include "replay_script.h"
 
 #include "orvik/app/tform1.h"
@@ -255,18 +256,18 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
   const std::string &dir = args[0], &script_path = args[1];
   std::string text;
   if (!ReadWholeFile(script_path, text)) {
-    err << "orvik-cli: cannot read " << script_path << "\n";
+    err << CannotRead(script_path);
     return 2;
   }
   std::string error;
   const auto script = ParseReplayScript(text, error);
   if (!script) {
-    err << "orvik-cli: " << script_path << ": " << error << "\n";
+    err << Message(EchoPath(script_path) + ": " + error);
     return 2;
   }
   std::error_code ec;
   if (!std::filesystem::is_directory(dir, ec)) {
-    err << "orvik-cli: " << dir << " is not a folder\n";
+    err << Message(EchoPath(dir) + " is not a folder");
     return 2;
   }
 
@@ -279,6 +280,14 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
   if (form.ViewImage().isNull())
     form.DrawingArea().repaint();
 
+  // A drawing that cannot be handed back ends the tool with exit code 1,
+  // as a failed write does; the first failure is the one reported.
+  std::optional<session::HandBackFailure> failure;
+  form.SetFailureReporter([&failure](const session::HandBackFailure &f) {
+    if (!failure)
+      failure = f;
+  });
+
   Player player(form, out);
   for (const ReplayCommand &c : script->commands) {
     services.line = c.line;
@@ -288,8 +297,8 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
       form.DrawingArea().repaint();
       if (!form.DrawingArea().Surface().save(QString::fromStdString(c.text),
                                              "PNG")) {
-        err << "orvik-cli: line " << c.line << ": cannot write " << c.text
-            << "\n";
+        err << Message("line " + std::to_string(c.line) + ": cannot write " +
+                       EchoPath(c.text));
         form.close();
         return 1;
       }
@@ -297,6 +306,10 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
   }
   if (form.isVisible())
     form.close();
+  if (failure) {
+    err << CannotWrite(failure->path.string(), failure->error);
+    return 1;
+  }
   return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "replay_script.h"
 
+#include "orvik/util/message_text.h"
+
 #include <charconv>
 #include <map>
 
@@ -11,7 +13,9 @@ using Kind = ReplayCommand::Kind;
 // Pixel coordinates well beyond any screen, yet far from overflowing Qt's
 // integer geometry.
 constexpr int kMaxCoordinate = 1'000'000;
-constexpr int kMaxArea = 16384;
+// The drawing area's picture is kept three times (the surface, the last
+// render, the pan snapshot), 4 bytes a pixel: at most 768 MiB.
+constexpr int kMaxArea = 8192;
 
 const std::map<std::string_view, Kind> &Keywords() {
   static const std::map<std::string_view, Kind> words = {
@@ -134,8 +138,8 @@ bool ParseArguments(std::string_view rest,
   switch (c.kind) {
   case Kind::Area:
     return w.size() == 3 &&
-           ToInt(w[1], 1, kMaxArea, c.numbers.emplace_back()) &&
-           ToInt(w[2], 1, kMaxArea, c.numbers.emplace_back());
+           ToInt(w[1], 1, kMaxCoordinate, c.numbers.emplace_back()) &&
+           ToInt(w[2], 1, kMaxCoordinate, c.numbers.emplace_back());
   case Kind::Mode:
     return w.size() == 2 && ToInt(w[1], 0, 3, c.numbers.emplace_back());
   case Kind::Colour:
@@ -194,7 +198,7 @@ std::optional<ReplayScript> ParseReplayScript(std::string_view text,
       continue;
     const auto fail = [&](const std::string &why) {
       error = "line " + std::to_string(line_number) + ": " + why + ": " +
-              std::string(line);
+              EchoForMessage(line);
       return std::nullopt;
     };
     const std::vector<std::string_view> words = Words(line);
@@ -211,6 +215,9 @@ std::optional<ReplayScript> ParseReplayScript(std::string_view text,
     if (c.kind == Kind::Area) {
       if (!script.commands.empty())
         return fail("area must be the first command");
+      if (c.numbers[0] > kMaxArea || c.numbers[1] > kMaxArea)
+        return fail("the drawing area is at most " + std::to_string(kMaxArea) +
+                    " x " + std::to_string(kMaxArea) + " pixels");
       script.width = c.numbers[0];
       script.height = c.numbers[1];
     }

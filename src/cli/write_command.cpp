@@ -3,6 +3,7 @@
 // OUT. OUT may be IN.
 
 #include "commands.h"
+#include "messages.h"
 
 #include "orvik/exchange/session.h"
 #include "orvik/exchange/writer.h"
@@ -17,14 +18,15 @@ int RunWrite(const Args &args, std::ostream &, std::ostream &err) {
   exchange::DrawingModel model;
   exchange::OutputBuffer output;
   if (!exchange::LoadExchangeFile(model, output, args[0])) {
-    err << "orvik-cli: cannot read " << args[0] << "\n";
+    err << CannotRead(args[0]);
     return 2;
   }
   exchange::PrepareNewElements(model, 0, 0);
   output.EmitLine("hd");
   exchange::WriteDrawing(model, output, nullptr, nullptr);
-  if (!exchange::FlushExchangeFile(output, args[1])) {
-    err << "orvik-cli: cannot write " << args[1] << "\n";
+  std::error_code error;
+  if (!exchange::FlushExchangeFile(output, args[1], &error)) {
+    err << CannotWrite(args[1], error);
     return 1;
   }
   return 0;

@@ -1,13 +1,11 @@
 #include "orvik/exchange/output_buffer.h"
 
+#include "orvik/platform/file_access.h"
 #include "orvik/util/sjis_text.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <random>
-#include <system_error>
 
 namespace orvik::exchange {
 namespace {
@@ -183,29 +181,16 @@ std::string OutputBuffer::FileImage() const {
   return image;
 }
 
-bool FlushExchangeFile(const OutputBuffer &output, const std::string &path) {
-  namespace fs = std::filesystem;
-  std::random_device random;
-  const fs::path target(path);
-  fs::path temp = target;
-  temp += ".orvik-" + std::to_string(random() & 0xFFFFFF) + ".tmp";
-
-  std::FILE *file = std::fopen(temp.string().c_str(), "wb");
-  if (file == nullptr)
-    return false;
-  bool ok = output.WriteTo([file](const char *data, std::size_t size) {
-    return std::fwrite(data, 1, size, file) == size;
-  });
-  ok = (std::fflush(file) == 0) && ok;
-  ok = (std::fclose(file) == 0) && ok;
-  std::error_code ec;
-  if (ok)
-    fs::rename(temp, target, ec);
-  if (!ok || ec) {
-    fs::remove(temp, ec);
-    return false;
-  }
-  return true;
+bool FlushExchangeFile(const OutputBuffer &output,
+                       const std::filesystem::path &path,
+                       std::error_code *error) {
+  const std::error_code ec =
+      platform::ReplaceFile(path, [&output](const platform::Sink &sink) {
+        return output.WriteTo(sink);
+      });
+  if (error != nullptr)
+    *error = ec;
+  return !ec;
 }
 
 } // namespace orvik::exchange

@@ -1,6 +1,7 @@
 #include "orvik/exchange/reader.h"
 
 #include "orvik/exchange/line_splitter.h"
+#include "orvik/platform/file_access.h"
 #include "orvik/util/lenient_number.h"
 
 #include <array>
@@ -254,8 +255,8 @@ void ReadExchangeBytes(DrawingModel &model, std::string_view bytes) {
   lines.Finish(parse);
 }
 
-bool ReadExchangeFile(DrawingModel &model, const std::string &path) {
-  std::FILE *file = std::fopen(path.c_str(), "rb");
+bool ReadExchangeFile(DrawingModel &model, const std::filesystem::path &path) {
+  std::FILE *file = platform::OpenRegularFile(path);
   if (file == nullptr)
     return false;
   constexpr std::size_t kChunk = 1 << 20;

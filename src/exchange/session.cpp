@@ -7,7 +7,7 @@
 namespace orvik::exchange {
 
 bool LoadExchangeFile(DrawingModel &model, OutputBuffer &output,
-                      const std::string &path) {
+                      const std::filesystem::path &path) {
   InitModel(model, output);
   const bool read = ReadExchangeFile(model, path);
   ResetWriterState(model);

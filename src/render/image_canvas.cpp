@@ -136,14 +136,25 @@ void ImageCanvas::LineTo(std::int32_t x, std::int32_t y) {
       std::abs(line.dx()) <= 1 && std::abs(line.dy()) <= 1) {
     pixels_.push_back(line.p1());
     pixels_.push_back(line.p2());
-    return;
+  } else {
+    lines_.push_back(line);
   }
-  lines_.push_back(line);
+  KeepBatchSmall();
+}
+
+// Everything in a batch has one colour in copy mode, so drawing it in
+// parts gives the same pixels as at once; parts keep the memory of a long
+// run in one colour (a million points on one spot) flat.
+void ImageCanvas::KeepBatchSmall() {
+  constexpr std::size_t kMaxBatch = 4096;
+  if (lines_.size() + pixels_.size() >= kMaxBatch)
+    Flush();
 }
 
 void ImageCanvas::SetPixel(std::int32_t x, std::int32_t y, Colour32 colour) {
   if (CanBatch() && colour == pen_.colour) {
     pixels_.emplace_back(x, y);
+    KeepBatchSmall();
     return;
   }
   // A pixel is written, never combined: XOR mode does not apply.

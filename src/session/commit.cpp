@@ -1,5 +1,6 @@
-// OK: the user's work goes into the writer's output buffer; Close then
-// writes the buffer into the exchange file.
+// OK: the user's work goes into the writer's output buffer and from there
+// into the exchange file. Should the file refuse it, everything stays as
+// it was before OK, so the user can free the disk and press OK again.
 
 #include "orvik/session/edit_session.h"
 
@@ -10,8 +11,27 @@
 #include "orvik/exchange/host_texts.h"
 #include "orvik/exchange/writer.h"
 
+#include <vector>
+
 namespace orvik::session {
 namespace {
+
+// The last `count` records of `list`, oldest first.
+template <class List> auto LastRecords(const List &list, std::int32_t count) {
+  std::vector<std::remove_cvref_t<decltype(list[0])>> records;
+  const std::size_t n = list.Count();
+  const std::size_t k = std::min<std::size_t>(n, count > 0 ? count : 0);
+  for (std::size_t i = n - k; i < n; ++i)
+    records.push_back(list[i]);
+  return records;
+}
+
+template <class List, class Records>
+void PutBack(List &list, const Records &records) {
+  std::size_t i = list.Count() - records.size();
+  for (const auto &r : records)
+    list[i++] = r;
+}
 
 // Moves the last `count` records of `list` with `move`, newest first.
 template <class List, class Move>
@@ -22,6 +42,16 @@ void MoveLast(List &list, std::int32_t count, Move &&move) {
 }
 
 } // namespace
+
+// What OK may change in the model: the new elements (moved by indicated
+// point 1) and the attribute state (the writer's record of what it wrote).
+struct EditSession::BeforeOk {
+  exchange::AttributeState attributes;
+  std::vector<exchange::TJwwEntLine> lines;
+  std::vector<exchange::TJwwEntPoint> points;
+  std::vector<exchange::TJwwEntArc> arcs;
+  std::string status;
+};
 
 // Without host elements the host reads coordinates relative to its
 // indicated point 1, so the new elements move by it.
@@ -45,6 +75,9 @@ void EditSession::ShiftNewElements(double dx, double dy) {
 bool EditSession::Commit() {
   if (state_ != State::Open)
     return false;
+  const BeforeOk before{model_.Attr, LastRecords(model_.Lines, new_lines_),
+                        LastRecords(model_.Points, new_points_),
+                        LastRecords(model_.Arcs, new_arcs_), status_};
   if (new_lines_ + new_points_ + new_arcs_ <= 0) {
     exchange::EmitMessage(output_, exchange::kNoPenDrawingMessage);
   } else {
@@ -56,7 +89,36 @@ bool EditSession::Commit() {
     exchange::WriteDrawing(model_, output_, &events_, &escape);
   }
   SetStatus(text::kWritingFile);
-  return true;
+  std::error_code error;
+  if (exchange::FlushExchangeFile(output_, files_.exchange_path, &error)) {
+    handed_back_ = true;
+    return true;
+  }
+  output_.Clear();
+  model_.Attr = before.attributes;
+  PutBack(model_.Lines, before.lines);
+  PutBack(model_.Points, before.points);
+  PutBack(model_.Arcs, before.arcs);
+  SetStatus(before.status);
+  events_.HandBackFailed({files_.exchange_path, error, true});
+  return false;
+}
+
+std::string HandBackMessage(const HandBackFailure &failure) {
+  std::string message = text::kHandBackFailed;
+  message += '\n';
+  const std::error_code &e = failure.error;
+  if (e == std::errc::no_space_on_device || e == std::errc::file_too_large)
+    message += text::kDiskFull;
+  else if (e == std::errc::permission_denied ||
+           e == std::errc::operation_not_permitted ||
+           e == std::errc::read_only_file_system)
+    message += text::kNotWritable;
+  else
+    message += std::string(text::kOtherCause) + e.message();
+  if (failure.after_ok)
+    message += std::string("\n") + text::kTryAgain;
+  return message;
 }
 
 } // namespace orvik::session

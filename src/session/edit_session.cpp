@@ -7,6 +7,7 @@
 
 #include "orvik/exchange/choice_lists.h"
 #include "orvik/exchange/session.h"
+#include "orvik/platform/file_access.h"
 #include "orvik/util/lenient_number.h"
 #include "orvik/util/real_format.h"
 
@@ -37,6 +38,8 @@ StartState EditSession::Load() {
   if (state_ != State::Created)
     return start;
   state_ = State::Loaded;
+  platform::RemoveLeftovers(files_.exchange_path);
+  platform::RemoveLeftovers(files_.settings_path);
   exchange::LoadExchangeFile(model_, output_, files_.exchange_path);
 
   WindowSettings settings;
@@ -84,7 +87,10 @@ void EditSession::Close(const WindowRect &window) {
       {window.left, window.top, std::max(window.width, kMinWindowWidth),
        std::max(window.height, kMinWindowHeight), colour_item_, line_type_item_,
        grid_on_ ? 1 : 0, grid_spacing_});
-  exchange::FlushExchangeFile(output_, files_.exchange_path);
+  std::error_code error;
+  if (!handed_back_ &&
+      !exchange::FlushExchangeFile(output_, files_.exchange_path, &error))
+    events_.HandBackFailed({files_.exchange_path, error, false});
   snap_index_.Clear();
   exchange::FreeModel(model_);
 }

@@ -2,9 +2,9 @@
 // The Esc key as long work asks for it: the redraw's abort check and the
 // writer's poll, both answered from the key's state at that moment.
 
-#include "orvik/session/system_services.h"
 #include "orvik/exchange/writer.h"
 #include "orvik/render/abort_check.h"
+#include "orvik/session/system_services.h"
 
 namespace orvik::session {
 

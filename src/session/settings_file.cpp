@@ -1,5 +1,6 @@
 #include "orvik/session/settings_file.h"
 
+#include "orvik/platform/file_access.h"
 #include "orvik/util/lenient_number.h"
 #include "orvik/util/real_format.h"
 
@@ -34,10 +35,10 @@ bool ReadLine(std::FILE *f, std::string &line) {
 
 } // namespace
 
-bool ReadSettingsFile(const std::string &path, const SpacingUnit &unit,
-                      WindowSettings &s) {
+bool ReadSettingsFile(const std::filesystem::path &path,
+                      const SpacingUnit &unit, WindowSettings &s) {
   s = WindowSettings{};
-  File f(std::fopen(path.c_str(), "rb"));
+  File f(platform::OpenRegularFile(path));
   if (!f)
     return false;
   std::array<std::string, 9> lines;
@@ -67,8 +68,8 @@ bool ReadSettingsFile(const std::string &path, const SpacingUnit &unit,
   return true;
 }
 
-bool WriteSettingsFile(const std::string &path, const SpacingUnit &unit,
-                       const WindowSettings &s) {
+bool WriteSettingsFile(const std::filesystem::path &path,
+                       const SpacingUnit &unit, const WindowSettings &s) {
   const auto floor = [](std::int32_t v, std::int32_t least) {
     return v < least ? least : v;
   };
@@ -89,15 +90,9 @@ bool WriteSettingsFile(const std::string &path, const SpacingUnit &unit,
                                      : s.GridSpacing / unit.drawing_scale);
   text += "\r\n";
 
-  std::FILE *f = std::fopen(path.c_str(), "wb");
-  bool ok = f != nullptr;
-  if (ok) {
-    ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-    ok = std::fclose(f) == 0 && ok;
-  }
-  if (!ok)
-    std::remove(path.c_str());
-  return ok;
+  return !platform::ReplaceFile(path, [&text](const platform::Sink &sink) {
+    return sink(text.data(), text.size());
+  });
 }
 
 } // namespace orvik::session

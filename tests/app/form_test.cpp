@@ -4,6 +4,8 @@
 
 #include "window_fixture.h"
 
+#include "run_cli.h"
+
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>

@@ -40,6 +40,11 @@ TEST(WindowPlacement, OnlyTheCaptionCounts) {
 TEST(WindowPlacement, TooLargeWindowIsShrunkToTheScreen) {
   const QRect r = KeepOnScreens(QRect(-9000, -9000, 4000, 3000), kTwoScreens);
   EXPECT_EQ(r, QRect(0, 0, 1920, 1080));
+  // Its caption is on the first screen: it stays there, the screen's size.
+  EXPECT_EQ(KeepOnScreens(QRect(0, 0, 100000, 100000), kTwoScreens),
+            QRect(0, 0, 1920, 1080));
+  EXPECT_EQ(KeepOnScreens(QRect(2000, 10, 100000, 500), kTwoScreens),
+            QRect(2000, 10, 1280, 500));
 }
 
 TEST(WindowPlacement, ExtremeSavedValuesDoNotOverflow) {

@@ -15,6 +15,7 @@
 //   == expect stderr        each line must appear in the error output
 //   == expect files         the names in the program folder, one a line
 //   == note                 notes between sections
+//   == mkdir NAME            makes a folder NAME in the program folder
 // Blank lines at the end of a section only set sections apart. Several
 // scripts may follow each other in one case: the program folder keeps what
 // the last run left, as it does between two starts.
@@ -162,6 +163,8 @@ TEST_P(ReplayCase, GivesWhatTheCaseExpects) {
       Run(s);
     } else if (s.head[0] == "expect") {
       Expect(s);
+    } else if (s.head[0] == "mkdir") {
+      fs::create_directories(Program() / s.head.at(1));
     } else {
       const bool lf = s.head.size() > 1 && s.head[1] == "lf";
       std::ofstream(Program() / s.head[0], std::ios::binary)

@@ -69,6 +69,11 @@ TEST(ReplayScript, AreaOnlyAsTheFirstCommand) {
             std::string::npos);
   EXPECT_NE(Refusal("area 100 100\narea 200 200\n").find("line 2:"),
             std::string::npos);
+  // Pictures of the area are kept in memory: 8192 pixels each way at most.
+  EXPECT_EQ(Parse("area 8192 8192\n").width, 8192);
+  EXPECT_NE(Refusal("area 8193 100\n")
+                .find("line 1: the drawing area is at most 8192 x 8192"),
+            std::string::npos);
 }
 
 TEST(ReplayScript, PointerCommandsAndTheirOptions) {
@@ -117,6 +122,11 @@ TEST(ReplayScript, UnknownCommandNamesItsLine) {
   const std::string error = Refusal("mode 2\n\njump 1 2\n");
   EXPECT_NE(error.find("line 3:"), std::string::npos) << error;
   EXPECT_NE(error.find("jump 1 2"), std::string::npos) << error;
+  // A huge line with terminal controls is quoted short and inert.
+  const std::string huge =
+      Refusal("jump \x1b[2J" + std::string(10'000'000, 'x') + "\n");
+  EXPECT_LT(huge.size(), 200u);
+  EXPECT_NE(huge.find("jump \\x1B[2J"), std::string::npos) << huge;
   // Keywords are lower case.
   EXPECT_NE(Refusal("OK\n").find("line 1:"), std::string::npos);
 }
@@ -131,16 +141,18 @@ TEST_P(MalformedLine, IsRefusedWithItsLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, MalformedLine,
-    ::testing::Values(
-        "area 100", "area 0 100", "area 100 -5", "area x 100",
-        "area 100 100 100", "mode", "mode 4", "mode -1", "mode 2 3", "mode 1.5",
-        "colour 266", "colour -1", "linetype 51", "grid", "grid yes",
-        "grid on off", "press 1", "press 1 2 up", "press 1 2 left right",
-        "press 1.5 2", "press 99999999999 0", "move 1 2 shift",
-        "release 1 2 left left", "release 1 2 alt", "stroke 1 2 3",
-        "stroke 1 2 3 4 5", "click 1", "click 1 2 left", "key", "key Tab",
-        "key Esc ctrl", "key Esc shift x", "wheel 1 2", "wheel sideways 1 2",
-        "wheel up 1", "wheel up 1 2 3", "png", "ok now", "cancel 1"));
+    ::testing::Values("area 100", "area 0 100", "area 100 -5", "area x 100",
+                      "area 100 100 100", "mode", "mode 4", "mode -1",
+                      "mode 2 3", "mode 1.5", "colour 266", "colour -1",
+                      "linetype 51", "grid", "grid yes", "grid on off",
+                      "press 1", "press 1 2 up", "press 1 2 left right",
+                      "press 1.5 2", "press 99999999999 0", "move 1 2 shift",
+                      "release 1 2 left left", "release 1 2 alt",
+                      "stroke 1 2 3", "stroke 1 2 3 4 5", "click 1",
+                      "click 1 2 left", "key", "key Tab", "key Esc ctrl",
+                      "key Esc shift x", "wheel 1 2", "wheel sideways 1 2",
+                      "wheel up 1", "wheel up 1 2 3", "png", "view 1",
+                      "status now", "panel 2", "ok now", "cancel 1"));
 
 TEST(ReplayScript, NothingMayFollowTheEnd) {
   // Comments and blank lines may; a command may not, nor may a second end.

@@ -65,7 +65,11 @@ public:
   void ShowProgress(std::string_view sjis) override {
     progress.emplace_back(sjis);
   }
+  void HandBackFailed(const session::HandBackFailure &f) override {
+    failures.push_back(f);
+  }
   std::vector<std::string> status, counter, progress;
+  std::vector<session::HandBackFailure> failures;
   std::vector<bool> grid_switch;
   int idle_requests = 0;
 };

@@ -15,6 +15,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QButtonGroup;
@@ -52,6 +53,14 @@ public:
   void PressOk();
   void PressCancel();
 
+  // Who hears that the drawing could not be handed back: by default a
+  // message box the user must acknowledge; the replay tool and tests pass
+  // their own.
+  using FailureReporter = std::function<void(const session::HandBackFailure &)>;
+  void SetFailureReporter(FailureReporter reporter) {
+    report_failure_ = std::move(reporter);
+  }
+
   const session::EditSession &Session() const { return session_; }
   PaintBox &DrawingArea() { return *PaintBox1; }
   // The last render; null until the first paint has rendered.
@@ -87,8 +96,10 @@ private:
   void ShowGridSwitch(bool on) override;
   void IdleWorkPending() override;
   void ShowProgress(std::string_view sjis_text) override;
+  void HandBackFailed(const session::HandBackFailure &failure) override;
 
   std::optional<QSize> fixed_area_;
+  FailureReporter report_failure_;
   bool started_ = false;
 
   QLabel *LabelA1 = nullptr;

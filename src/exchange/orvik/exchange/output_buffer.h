@@ -15,10 +15,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 namespace orvik::exchange {
@@ -96,11 +98,14 @@ private:
 };
 
 // Rewrites the exchange file at `path` with the buffer's file image. The
-// bytes go to a temporary file in the same folder, which is flushed and
-// then renamed over `path`, so a crash, a kill or a full disk never leaves
-// a half-written exchange file: either the old file or the whole new one
-// is there. On failure the temporary file is removed, the old file stays
-// untouched, and false is returned; nothing is reported.
-bool FlushExchangeFile(const OutputBuffer &output, const std::string &path);
+// bytes go to a temporary file in the same folder, which is synced to the
+// disk and then renamed over `path`, so a crash, a kill, a full disk or a
+// power cut never leaves a half-written exchange file: either the old file
+// or the whole new one is there. Leftovers of killed writes are removed
+// first. On failure the temporary file is removed, the old file stays
+// untouched, false is returned and `error` (when given) says why.
+bool FlushExchangeFile(const OutputBuffer &output,
+                       const std::filesystem::path &path,
+                       std::error_code *error = nullptr);
 
 } // namespace orvik::exchange

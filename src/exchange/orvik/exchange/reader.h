@@ -11,6 +11,7 @@
 #include "orvik/exchange/field_scanner.h"
 #include "orvik/exchange/model.h"
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -56,9 +57,11 @@ void ParseExchangeLine(DrawingModel &model, std::string_view line);
 void ReadExchangeBytes(DrawingModel &model, std::string_view bytes);
 
 // Reads the file at `path` into the model. Returns false, with the model
-// as it was, when the file cannot be opened, and false, keeping whatever
+// as it was, when the file cannot be opened or is no regular file (a FIFO,
+// a directory or a device reads as missing, without waiting), and false,
+// keeping whatever
 // was read, when reading fails part-way; true when read to its end.
 // Memory use does not depend on the file size beyond the longest line.
-bool ReadExchangeFile(DrawingModel &model, const std::string &path);
+bool ReadExchangeFile(DrawingModel &model, const std::filesystem::path &path);
 
 } // namespace orvik::exchange

@@ -6,6 +6,7 @@
 #include "orvik/exchange/output_buffer.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace orvik::exchange {
@@ -14,7 +15,7 @@ namespace orvik::exchange {
 // ReadExchangeFile returned; the window ignores it (a missing file is an
 // empty drawing), the headless tool reports it.
 bool LoadExchangeFile(DrawingModel &model, OutputBuffer &output,
-                      const std::string &path);
+                      const std::filesystem::path &path);
 
 // New elements go to the host's first layer group and layer, with the
 // colour (also as point colour) and line type at the given list positions.

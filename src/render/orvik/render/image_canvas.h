@@ -84,6 +84,7 @@ private:
   // Writes one pixel straight into the image; pixels off the image are
   // skipped.
   void WritePixel(std::int32_t x, std::int32_t y, Colour32 colour);
+  void KeepBatchSmall();
   // Box with exclusive right and bottom edges, as QPainter's QRect.
   static QRect BoxRect(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                        std::int32_t y2);

@@ -74,9 +74,9 @@ public:
   // elements.
   void Begin();
   // Shut-down, for OK, Cancel and the close box alike: saves the settings
-  // with `window` and the panel, writes the output buffer (or "hq") into
-  // the exchange file, and releases the model. Once only; nothing before
-  // Load.
+  // with `window` and the panel, hands "hq" back unless OK has handed the
+  // drawing back (reporting a failure through HandBackFailed), and
+  // releases the model. Once only; nothing before Load.
   void Close(const WindowRect &window);
   bool IsOpen() const { return state_ == State::Open; }
 
@@ -107,8 +107,11 @@ public:
   void SetGridOn(bool on);
   // Every change of the spacing field's text.
   void SpacingEdited(std::string_view text);
-  // OK: puts the drawing (or the message that nothing was drawn) into the
-  // output buffer. True when the window is to close now.
+  // OK: writes the drawing (or the message that nothing was drawn) into
+  // the exchange file. True when the window is to close now; false when it
+  // stays open: the file could not be written (SessionEvents::
+  // HandBackFailed has told why, and everything is as before OK), or the
+  // session is not open.
   bool Commit();
 
   // Work put off until the window is idle (the snap index).
@@ -122,6 +125,7 @@ public:
 
 private:
   enum class State { Created, Loaded, Open, Closed };
+  struct BeforeOk;
   struct RubberBox {
     bool shown = false;
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
@@ -200,6 +204,7 @@ private:
   std::string spacing_text_;
   geometry::Point2 grid_origin_; // paper millimetres
 
+  bool handed_back_ = false;      // OK wrote the exchange file
   std::int32_t loaded_count_ = 0; // host elements in the order list
   std::int32_t new_lines_ = 0, new_points_ = 0, new_arcs_ = 0;
   bool arc_stage_ = false;

@@ -4,9 +4,24 @@
 
 #include "orvik/exchange/writer.h"
 
+#include <filesystem>
+#include <string>
 #include <string_view>
+#include <system_error>
 
 namespace orvik::session {
+
+// The exchange file could not be written. After OK the strokes are still
+// there and the user may press OK again; when closing, the window goes.
+struct HandBackFailure {
+  std::filesystem::path path;
+  std::error_code error;
+  bool after_ok = false;
+};
+
+// The message the user reads, UTF-8: what happened and why, and after OK
+// what to do.
+std::string HandBackMessage(const HandBackFailure &failure);
 
 class SessionEvents : public exchange::ProgressLabel {
 public:
@@ -20,6 +35,9 @@ public:
   virtual void ShowGridSwitch(bool on) = 0;
   // EditSession::RunIdleWork wants calling once pending input is handled.
   virtual void IdleWorkPending() = 0;
+  // The drawing could not be handed back; the user must be told (and
+  // acknowledge it) before anything else happens.
+  virtual void HandBackFailed(const HandBackFailure &failure) = 0;
   // ShowProgress (from ProgressLabel): the writer's progress, Shift-JIS,
   // in the status line, shown at once.
 };

@@ -3,10 +3,10 @@
 // holding the window rectangle, the two list positions, a constant 0, the
 // grid switch and the grid spacing. It is read once at start-up and written
 // once at shut-down; a missing, short or malformed file gives defaults and
-// never a message.
+// never a message, and one that cannot be rewritten stays as it was.
 
 #include <cstdint>
-#include <string>
+#include <filesystem>
 
 namespace orvik::session {
 
@@ -35,15 +35,17 @@ struct SpacingUnit {
 
 // Lines convert leniently (bad text reads as 0); lines missing at the end
 // read as empty; the width and height are then floored at 475 and 200. A
-// missing file, or one that cannot be read, gives the defaults above for
-// every field not yet read. Returns whether the file was there.
-bool ReadSettingsFile(const std::string &path, const SpacingUnit &unit,
-                      WindowSettings &settings);
+// missing file, one that cannot be read, or anything but a regular file (a
+// FIFO is not waited for) gives the defaults above for every field not yet
+// read. Returns whether the file was there.
+bool ReadSettingsFile(const std::filesystem::path &path,
+                      const SpacingUnit &unit, WindowSettings &settings);
 
-// Creates or replaces the file. On any failure the file is removed, so the
-// next start uses the defaults rather than a half-written file, and false is
+// Creates or replaces the file as the exchange file is replaced: a synced
+// temporary file renamed over it. On failure whatever was there before
+// stays (the old settings, or a directory of that name) and false is
 // returned.
-bool WriteSettingsFile(const std::string &path, const SpacingUnit &unit,
-                       const WindowSettings &settings);
+bool WriteSettingsFile(const std::filesystem::path &path,
+                       const SpacingUnit &unit, const WindowSettings &settings);
 
 } // namespace orvik::session

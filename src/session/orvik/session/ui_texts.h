@@ -50,6 +50,18 @@ inline constexpr char kArcAfterDrag[] =
 inline constexpr char kWorking[] = "処理中です";
 inline constexpr char kWritingFile[] = "ファイル生成中です";
 
+// When the exchange file cannot be written: what happened, why, and (after
+// OK, when the strokes are still there) what the user can do.
+inline constexpr char kHandBackFailed[] =
+    "図面を Jw_cad に戻せませんでした。JWC_TEMP.TXT を書き込めません：";
+inline constexpr char kDiskFull[] = "ディスクの空き容量が足りません。";
+inline constexpr char kNotWritable[] =
+    "フォルダーまたはファイルへの書き込みが許可されていません。";
+inline constexpr char kOtherCause[] = "原因：";
+inline constexpr char kTryAgain[] =
+    "作図した要素はそのまま残っています。原因を取り除いてから、もう一度"
+    "「ＯＫ」を押してください。「キャンセル」で終了することもできます。";
+
 // The counter: "線:n　点:n", and "　円弧:n" once the arc count is shown.
 inline constexpr char kCounterLines[] = "線:";
 inline constexpr char kCounterPoints[] = "　点:";

@@ -1,0 +1,227 @@
+// The program folder as a hostile user or a broken disk leaves it: one row
+// per surrounding. Each row opens a session there (which must not hang),
+// draws a line and presses OK, then closes; it says whether the drawing can
+// be handed back and what must be kept whole when it cannot.
+
+#include "session_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <optional>
+#include <tuple>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvik::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The two points, and many host lines, so that the file handed back is
+// far larger than the full disk below allows.
+std::string HostDrawing() {
+  std::string image = kTwoPoints;
+  for (int i = 0; i < 200; ++i)
+    image += "10 10 20 20\r\n";
+  return image;
+}
+
+// A disk that takes only 1 KiB more of any file: writes beyond fail with
+// EFBIG, as on a full disk, instead of killing the process.
+class FullDisk {
+public:
+  FullDisk() {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit small = saved_;
+    small.rlim_cur = 1024;
+    setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FullDisk() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+  rlimit saved_{};
+};
+
+struct Row {
+  const char *name;
+  // Makes the surrounding in the folder; false when this machine cannot
+  // (the row is then skipped).
+  std::function<bool(const fs::path &dir)> make;
+  bool handed_back; // OK can write the exchange file
+  // What must be kept whole: checked after a failed OK, or at the end.
+  std::function<void(const fs::path &dir)> kept;
+  bool hq_written = true; // closing afterwards can hand back "hq"
+  friend void PrintTo(const Row &r, std::ostream *os) { *os << r.name; }
+};
+
+const Row kRows[] = {
+    {"exchange file is a FIFO",
+     [](const fs::path &d) {
+       return mkfifo((d / "JWC_TEMP.TXT").c_str(), 0600) == 0;
+     },
+     true, nullptr},
+    {"settings file is a FIFO",
+     [](const fs::path &d) {
+       std::ofstream(d / "JWC_TEMP.TXT", std::ios::binary) << HostDrawing();
+       return mkfifo((d / "orvik.dat").c_str(), 0600) == 0;
+     },
+     true, nullptr},
+    {"exchange file is a directory",
+     [](const fs::path &d) { return fs::create_directory(d / "JWC_TEMP.TXT"); },
+     false,
+     [](const fs::path &d) {
+       EXPECT_TRUE(fs::is_directory(d / "JWC_TEMP.TXT"));
+     },
+     false},
+    {"settings file is a directory",
+     [](const fs::path &d) {
+       std::ofstream(d / "JWC_TEMP.TXT", std::ios::binary) << HostDrawing();
+       return fs::create_directory(d / "orvik.dat");
+     },
+     true,
+     [](const fs::path &d) { EXPECT_TRUE(fs::is_directory(d / "orvik.dat")); }},
+    {"exchange file is a link to a drawing elsewhere",
+     [](const fs::path &d) {
+       fs::create_directory(d / "elsewhere");
+       std::ofstream(d / "elsewhere" / "drawing.txt", std::ios::binary)
+           << HostDrawing();
+       fs::create_symlink(d / "elsewhere" / "drawing.txt", d / "JWC_TEMP.TXT");
+       return true;
+     },
+     true,
+     [](const fs::path &d) {
+       EXPECT_EQ(ReadBytes(d / "elsewhere" / "drawing.txt"), HostDrawing());
+     }},
+    {"exchange file is read-only",
+     [](const fs::path &d) {
+       std::ofstream(d / "JWC_TEMP.TXT", std::ios::binary) << HostDrawing();
+       fs::permissions(d / "JWC_TEMP.TXT", fs::perms::owner_read);
+       return true;
+     },
+     true, nullptr},
+    {"folder is read-only",
+     [](const fs::path &d) {
+       std::ofstream(d / "JWC_TEMP.TXT", std::ios::binary) << HostDrawing();
+       std::ofstream(d / "orvik.dat", std::ios::binary) << "1\r\n2\r\n";
+       fs::permissions(d, fs::perms::owner_read | fs::perms::owner_exec);
+       // The superuser writes into read-only folders all the same.
+       return geteuid() != 0;
+     },
+     false,
+     [](const fs::path &d) {
+       EXPECT_EQ(ReadBytes(d / "JWC_TEMP.TXT"), HostDrawing());
+     },
+     false},
+    {"disk is full",
+     [](const fs::path &d) {
+       std::ofstream(d / "JWC_TEMP.TXT", std::ios::binary) << HostDrawing();
+       return true;
+     },
+     false,
+     [](const fs::path &d) {
+       EXPECT_EQ(ReadBytes(d / "JWC_TEMP.TXT"), HostDrawing());
+     }},
+};
+
+class Hostile : public SessionTest,
+                public ::testing::WithParamInterface<Row> {};
+
+TEST_P(Hostile, NothingHangsAndNothingIsLost) {
+  const Row &row = GetParam();
+  if (!row.make(dir_))
+    GTEST_SKIP() << "cannot make this surrounding here";
+  std::optional<FullDisk> full;
+  if (std::string(row.name) == "disk is full")
+    full.emplace();
+  session::EditSession &s = Start();
+  s.ChooseMode(session::kLineMode);
+  Drag({300, 300}, {500, 400});
+  const exchange::TJwwEntLine drawn =
+      s.Model().Lines[s.Model().Lines.Count() - 1];
+  EXPECT_EQ(s.Commit(), row.handed_back);
+  if (!row.handed_back) {
+    // The user was told, and every stroke is still there, unmoved, to hand
+    // back once the cause is gone.
+    ASSERT_EQ(events_.failures.size(), 1u);
+    EXPECT_TRUE(events_.failures[0].after_ok);
+    EXPECT_TRUE(events_.failures[0].error);
+    EXPECT_TRUE(s.IsOpen());
+    EXPECT_EQ(s.CounterText(), "線:1　点:0　円弧:0");
+    const exchange::TJwwEntLine &kept =
+        s.Model().Lines[s.Model().Lines.Count() - 1];
+    EXPECT_EQ(std::tie(kept.X1, kept.Y1, kept.X2, kept.Y2),
+              std::tie(drawn.X1, drawn.Y1, drawn.X2, drawn.Y2));
+    if (row.kept)
+      row.kept(dir_);
+  }
+  s.Close({0, 0, 500, 500});
+  full.reset();
+  fs::permissions(dir_, fs::perms::owner_all);
+  // Closing after a failed OK hands back "hq", or tells the user again.
+  const std::string back = fs::is_regular_file(dir_ / "JWC_TEMP.TXT")
+                               ? Get("JWC_TEMP.TXT")
+                               : std::string();
+  if (row.handed_back) {
+    EXPECT_TRUE(back.starts_with("hd\r\n"));
+    if (row.kept)
+      row.kept(dir_);
+  } else if (row.hq_written) {
+    EXPECT_EQ(back, "hq\r\n");
+  }
+  EXPECT_EQ(events_.failures.size(), row.handed_back  ? 0u
+                                     : row.hq_written ? 1u
+                                                      : 2u);
+  for (const auto &entry : fs::directory_iterator(dir_))
+    EXPECT_EQ(entry.path().string().find(".orvik-"), std::string::npos)
+        << "a temporary file was left: " << entry.path();
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Hostile, ::testing::ValuesIn(kRows),
+                         [](const auto &info) {
+                           std::string n = info.param.name;
+                           for (char &c : n)
+                             c = std::isalnum(static_cast<unsigned char>(c))
+                                     ? c
+                                     : '_';
+                           return n;
+                         });
+
+// A killed write leaves its temporary file; the next start removes it,
+// unless a running writer holds it.
+TEST_F(SessionTest, LeftoversOfKilledWritesGoAtTheNextStart) {
+  Put("JWC_TEMP.TXT", kTwoPoints);
+  Put("JWC_TEMP.TXT.orvik-0badf00d.tmp", "half a drawing");
+  Put("orvik.dat.orvik-12345678.tmp", "half the settings");
+  Put("JWC_TEMP.TXT.orvik-feedface.tmp", "being written");
+  Put("JWC_TEMP.TXT.orvik-note.tmp", "not one of ours");
+  const int held =
+      ::open((dir_ / "JWC_TEMP.TXT.orvik-feedface.tmp").c_str(), O_RDONLY);
+  ASSERT_EQ(::flock(held, LOCK_EX), 0);
+  Start();
+  EXPECT_FALSE(fs::exists(dir_ / "JWC_TEMP.TXT.orvik-0badf00d.tmp"));
+  EXPECT_FALSE(fs::exists(dir_ / "orvik.dat.orvik-12345678.tmp"));
+  EXPECT_TRUE(fs::exists(dir_ / "JWC_TEMP.TXT.orvik-feedface.tmp"));
+  EXPECT_TRUE(fs::exists(dir_ / "JWC_TEMP.TXT.orvik-note.tmp"));
+  ::close(held);
+}
+
+TEST_F(SessionTest, ToolSaysAFifoIsNoFileAndDoesNotWait) {
+  ASSERT_EQ(mkfifo((dir_ / "JWC_TEMP.TXT").c_str(), 0600), 0);
+  const std::string fifo = (dir_ / "JWC_TEMP.TXT").string();
+  for (const std::vector<std::string> &args :
+       {std::vector<std::string>{"info", fifo},
+        std::vector<std::string>{"write", fifo, fifo}}) {
+    const CliResult r = RunCli(args, dir_);
+    EXPECT_EQ(r.code, 2) << args[0];
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+  }
+}
+
+} // namespace
+} // namespace orvik::test
