@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QFile>
 
+#include <filesystem>
+
 int main(int argc, char **argv) {
   // One pixel of the drawing area is one pixel of the screen: the snap
   // window, markers and rubber boxes are measured in screen pixels, and a
@@ -18,8 +20,9 @@ int main(int argc, char **argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(orvik::session::text::kApplicationTitle);
   const auto services = orvik::app::MakeDesktopServices();
-  const std::string program =
-      QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+  // Through UTF-16, so a folder named in any script is found as it is.
+  const std::filesystem::path program(
+      QCoreApplication::applicationFilePath().toStdU16String());
   orvik::app::TForm1 form(orvik::session::ProgramFiles::ForProgram(program),
                           *services);
   form.show();

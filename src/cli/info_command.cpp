@@ -4,6 +4,8 @@
 #include "json.h"
 #include "messages.h"
 
+#include "orvik/platform/arguments.h"
+
 #include "orvik/exchange/reader.h"
 #include "orvik/exchange/session.h"
 #include "orvik/render/sjis_codec.h"
@@ -127,7 +129,8 @@ int RunInfo(const Args &args, std::ostream &out, std::ostream &err) {
   }
   DrawingModel model;
   exchange::OutputBuffer output;
-  if (!exchange::LoadExchangeFile(model, output, args[0])) {
+  if (!exchange::LoadExchangeFile(model, output,
+                                  platform::PathFromUtf8(args[0]))) {
     err << CannotRead(args[0]);
     return 2;
   }

@@ -3,6 +3,7 @@
 
 #include "commands.h"
 
+#include "orvik/platform/arguments.h"
 #include "orvik/util/message_text.h"
 
 #include <QApplication>
@@ -30,8 +31,10 @@ int main(int argc, char **argv) {
     std::cerr << kUsage;
     return 2;
   }
-  const std::string_view command = argv[1];
-  const orvik::cli::Args args(argv + 2, argv + argc);
+  const std::vector<std::string> all =
+      orvik::platform::Utf8Arguments(argc, argv);
+  const std::string_view command = all.at(0);
+  const orvik::cli::Args args(all.begin() + 1, all.end());
   if (command == "info")
     return orvik::cli::RunInfo(args, std::cout, std::cerr);
   if (command == "write")

@@ -1,5 +1,6 @@
 #include "messages.h"
 
+#include "orvik/platform/arguments.h"
 #include "orvik/util/message_text.h"
 
 #include <filesystem>
@@ -19,7 +20,7 @@ std::string EchoPath(std::string_view path) {
 std::string CannotRead(const std::string &path) {
   namespace fs = std::filesystem;
   std::error_code ec;
-  const fs::file_status status = fs::status(path, ec);
+  const fs::file_status status = fs::status(platform::PathFromUtf8(path), ec);
   std::string why;
   if (!fs::exists(status))
     why = " (no such file)";

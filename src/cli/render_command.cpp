@@ -4,6 +4,8 @@
 #include "commands.h"
 #include "messages.h"
 
+#include "orvik/platform/arguments.h"
+
 #include "orvik/attributes/pen_table.h"
 #include "orvik/exchange/session.h"
 #include "orvik/render/extents.h"
@@ -78,7 +80,8 @@ int RunRender(const Args &args, std::ostream &, std::ostream &err) {
   }
   exchange::DrawingModel model;
   exchange::OutputBuffer output;
-  if (!exchange::LoadExchangeFile(model, output, r.in)) {
+  if (!exchange::LoadExchangeFile(model, output,
+                                  platform::PathFromUtf8(r.in))) {
     err << CannotRead(r.in);
     return 2;
   }

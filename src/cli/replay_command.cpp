@@ -8,6 +8,7 @@
 #include "replay_script.h"
 
 #include "orvik/app/tform1.h"
+#include "orvik/platform/arguments.h"
 #include "orvik/session/program_files.h"
 #include "orvik/session/system_services.h"
 #include "orvik/session/ui_texts.h"
@@ -22,6 +23,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 namespace orvik::cli {
@@ -46,16 +49,13 @@ private:
   std::ostream &out_;
 };
 
-bool ReadWholeFile(const std::string &path, std::string &text) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE *)> f(
-      std::fopen(path.c_str(), "rb"), &std::fclose);
-  if (!f)
+// The script, whatever it is: a file, or a pipe another program fills.
+bool ReadWholeFile(const std::filesystem::path &path, std::string &text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in)
     return false;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0)
-    text.append(buffer, n);
-  return !std::ferror(f.get());
+  text.assign(std::istreambuf_iterator<char>(in), {});
+  return !in.bad();
 }
 
 Qt::MouseButton QtButton(Button b) {
@@ -255,7 +255,7 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
   }
   const std::string &dir = args[0], &script_path = args[1];
   std::string text;
-  if (!ReadWholeFile(script_path, text)) {
+  if (!ReadWholeFile(platform::PathFromUtf8(script_path), text)) {
     err << CannotRead(script_path);
     return 2;
   }
@@ -266,13 +266,14 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
     return 2;
   }
   std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec)) {
+  const std::filesystem::path folder = platform::PathFromUtf8(dir);
+  if (!std::filesystem::is_directory(folder, ec)) {
     err << Message(EchoPath(dir) + " is not a folder");
     return 2;
   }
 
   ReplayServices services(out);
-  TForm1 form(session::ProgramFiles::InFolder(dir, "orvik"), services);
+  TForm1 form(session::ProgramFiles::InFolder(folder, "orvik"), services);
   form.FixDrawingArea(QSize(script->width, script->height));
   form.show();
   Settle();
@@ -307,7 +308,7 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
   if (form.isVisible())
     form.close();
   if (failure) {
-    err << CannotWrite(failure->path.string(), failure->error);
+    err << CannotWrite(platform::PathToUtf8(failure->path), failure->error);
     return 1;
   }
   return 0;

@@ -5,6 +5,8 @@
 #include "commands.h"
 #include "messages.h"
 
+#include "orvik/platform/arguments.h"
+
 #include "orvik/exchange/session.h"
 #include "orvik/exchange/writer.h"
 
@@ -17,7 +19,8 @@ int RunWrite(const Args &args, std::ostream &, std::ostream &err) {
   }
   exchange::DrawingModel model;
   exchange::OutputBuffer output;
-  if (!exchange::LoadExchangeFile(model, output, args[0])) {
+  if (!exchange::LoadExchangeFile(model, output,
+                                  platform::PathFromUtf8(args[0]))) {
     err << CannotRead(args[0]);
     return 2;
   }
@@ -25,7 +28,8 @@ int RunWrite(const Args &args, std::ostream &, std::ostream &err) {
   output.EmitLine("hd");
   exchange::WriteDrawing(model, output, nullptr, nullptr);
   std::error_code error;
-  if (!exchange::FlushExchangeFile(output, args[1], &error)) {
+  if (!exchange::FlushExchangeFile(output, platform::PathFromUtf8(args[1]),
+                                   &error)) {
     err << CannotWrite(args[1], error);
     return 1;
   }

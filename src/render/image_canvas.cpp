@@ -239,7 +239,7 @@ ImageCanvas::TextFont &ImageCanvas::FontFor(const FontSpec &described) {
   if (found != fonts_.end())
     return *found->second;
   auto text = std::make_unique<TextFont>();
-  const MappedFace face = MapFace(decoder_.Decode(wanted.FaceName));
+  const MappedFace face = MapFace(DecodeSjis(wanted.FaceName));
   auto make = [&](Face &f, int pixel_size) {
     f.font = QFont(face.family);
     f.font.setPixelSize(std::max(1, pixel_size));
@@ -369,7 +369,7 @@ void ImageCanvas::TextOut(std::int32_t x, std::int32_t y,
     const bool full =
         IsLeadByte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size();
     const std::size_t n = full ? 2 : 1;
-    DrawCharacter(run, advance, decoder_.Decode(sjis.substr(i, n)), full);
+    DrawCharacter(run, advance, DecodeSjis(sjis.substr(i, n)), full);
     advance += (full ? 2.0 : 1.0) * font_spec_.Width;
     i += n;
   }

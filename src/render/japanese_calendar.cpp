@@ -1,77 +1,33 @@
 #include "orvik/render/japanese_calendar.h"
 
-#include <unicode/calendar.h>
-#include <unicode/gregocal.h>
-#include <unicode/locid.h>
-#include <unicode/smpdtfmt.h>
-#include <unicode/timezone.h>
-#include <unicode/ucnv.h>
-#include <unicode/unistr.h>
+#include "orvik/platform/cp932.h"
+#include "orvik/platform/japanese_era.h"
 
 #include <array>
 
 namespace orvik::render {
 
 struct JapaneseCalendar::Impl {
-  std::unique_ptr<icu::Calendar> gregorian;
-  std::unique_ptr<icu::Calendar> japanese;
-  std::unique_ptr<icu::SimpleDateFormat> era_format; // "G": the era's name
-  UConverter *sjis = nullptr;
-
-  ~Impl() {
-    if (sjis != nullptr)
-      ucnv_close(sjis);
-  }
-
-  std::string ToSjis(const icu::UnicodeString &text) const {
-    UErrorCode status = U_ZERO_ERROR;
-    char buffer[64];
-    const int32_t n = text.extract(buffer, sizeof buffer, sjis, status);
-    if (U_FAILURE(status) || n < 0 || n >= static_cast<int32_t>(sizeof buffer))
-      return {};
-    return std::string(buffer, static_cast<std::size_t>(n));
-  }
+  platform::JapaneseEras eras;
 };
 
-JapaneseCalendar::JapaneseCalendar() : impl_(std::make_unique<Impl>()) {
-  UErrorCode status = U_ZERO_ERROR;
-  const icu::Locale japanese("ja_JP@calendar=japanese");
-  // Dates are calendar dates: both calendars work in UTC so that no time
-  // zone moves a date across midnight.
-  impl_->gregorian.reset(new icu::GregorianCalendar(
-      icu::TimeZone::getGMT()->clone(), icu::Locale("ja_JP"), status));
-  impl_->japanese.reset(icu::Calendar::createInstance(
-      icu::TimeZone::getGMT()->clone(), japanese, status));
-  impl_->era_format.reset(
-      new icu::SimpleDateFormat(icu::UnicodeString("G"), japanese, status));
-  if (U_SUCCESS(status))
-    impl_->era_format->setTimeZone(*icu::TimeZone::getGMT());
-  impl_->sjis = ucnv_open("windows-31j", &status);
-  if (U_FAILURE(status)) {
-    impl_->gregorian.reset();
-    impl_->japanese.reset();
-  }
-}
+JapaneseCalendar::JapaneseCalendar() : impl_(std::make_unique<Impl>()) {}
 
 JapaneseCalendar::~JapaneseCalendar() = default;
 
+// The name in Shift-JIS; empty when a character has no Shift-JIS form.
 JapaneseCalendar::Era JapaneseCalendar::EraOf(int year, int month,
                                               int day) const {
-  Era era;
-  if (!impl_->gregorian || !impl_->japanese)
-    return era;
-  UErrorCode status = U_ZERO_ERROR;
-  impl_->gregorian->clear();
-  impl_->gregorian->set(year, month - 1, day, 12, 0, 0);
-  const UDate moment = impl_->gregorian->getTime(status);
-  impl_->japanese->setTime(moment, status);
-  era.year = impl_->japanese->get(UCAL_YEAR, status);
-  icu::UnicodeString name;
-  impl_->era_format->format(moment, name);
-  if (U_FAILURE(status))
-    return Era{};
-  era.name = impl_->ToSjis(name);
-  return era;
+  const platform::JapaneseEras::Era era = impl_->eras.Of(year, month, day);
+  Era sjis;
+  for (const char16_t c : era.name) {
+    const std::string bytes = platform::EncodeCp932(c);
+    if (bytes.empty())
+      return Era{};
+    sjis.name += bytes;
+  }
+  sjis.year = sjis.name.empty() ? 0 : era.year;
+  return sjis;
 }
 
 // Sakamoto's method on the proleptic Gregorian calendar.

@@ -16,11 +16,10 @@ TEST(ProgramFiles, AreNamedAfterTheProgramsPath) {
   };
   // Only the last extension goes; a leading dot belongs to the name.
   const Row rows[] = {
-      {"/opt/jw/orvik", "/opt/jw/", "/opt/jw/JWC_TEMP.TXT",
-       "/opt/jw/orvik.dat"},
-      {"/a/kx52.orvik.exe", "/a/", "/a/JWC_TEMP.TXT", "/a/kx52.orvik.dat"},
-      {"/a.b/orvik", "/a.b/", "/a.b/JWC_TEMP.TXT", "/a.b/orvik.dat"},
-      {"/a/.orvik", "/a/", "/a/JWC_TEMP.TXT", "/a/.orvik.dat"},
+      {"/opt/jw/orvik", "/opt/jw", "/opt/jw/JWC_TEMP.TXT", "/opt/jw/orvik.dat"},
+      {"/a/kx52.orvik.exe", "/a", "/a/JWC_TEMP.TXT", "/a/kx52.orvik.dat"},
+      {"/a.b/orvik", "/a.b", "/a.b/JWC_TEMP.TXT", "/a.b/orvik.dat"},
+      {"/a/.orvik", "/a", "/a/JWC_TEMP.TXT", "/a/.orvik.dat"},
   };
   for (const Row &r : rows) {
     const ProgramFiles f = ProgramFiles::ForProgram(r.program);
@@ -28,7 +27,6 @@ TEST(ProgramFiles, AreNamedAfterTheProgramsPath) {
     EXPECT_EQ(f.exchange_path, r.exchange) << r.program;
     EXPECT_EQ(f.settings_path, r.settings) << r.program;
   }
-  // A folder named without its separator gets one.
   EXPECT_EQ(ProgramFiles::InFolder("/tmp/run", "orvik").settings_path,
             "/tmp/run/orvik.dat");
 }

@@ -151,7 +151,6 @@ private:
   FontSpec font_spec_;
   TextFont *font_ = nullptr;
   Colour32 text_colour_ = 0;
-  SjisDecoder decoder_;
   std::vector<QPointF> polygon_;
 };
 

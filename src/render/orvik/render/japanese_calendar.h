@@ -1,7 +1,8 @@
 #pragma once
 // The Japanese era of a date and the Shift-JIS weekday names, as a Japanese
-// locale shows them on every machine. The era comes from ICU's Japanese
-// calendar, so new eras arrive with ICU's data rather than with this code.
+// locale shows them on every machine. The era comes from the system's
+// Japanese calendar (the platform layer), so new eras arrive with the
+// system's data rather than with this code.
 
 #include "orvik/render/drawing_info.h"
 
@@ -21,7 +22,8 @@ public:
     std::string name; // Shift-JIS, as 令和
     int year = 0;     // 1 in the era's first year
   };
-  // The era of the Gregorian date; an empty name when ICU cannot tell.
+  // The era of the Gregorian date; an empty name when the system cannot
+  // tell.
   Era EraOf(int year, int month, int day) const;
 
   // 0 Sunday .. 6 Saturday, proleptic Gregorian.

@@ -1,0 +1,79 @@
+// The eras Windows lists under
+// HKLM\SYSTEM\CurrentControlSet\Control\Nls\Calendars\Japanese\Eras: one
+// value a era, named by its first day ("2019 05 01") and holding its names
+// ("令和_令_Reiwa_R"). Windows Update adds a new era there.
+
+#include "orvik/platform/japanese_era.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <tuple>
+#include <vector>
+
+namespace orvik::platform {
+namespace {
+
+struct EraStart {
+  int year, month, day;
+  std::u16string name;
+};
+
+// Parses "YYYY MM DD"; false for anything else.
+bool ParseStart(const wchar_t *text, EraStart &e) {
+  return std::swscanf(text, L"%d %d %d", &e.year, &e.month, &e.day) == 3;
+}
+
+std::vector<EraStart> ReadEras() {
+  std::vector<EraStart> eras;
+  HKEY key;
+  if (::RegOpenKeyExW(
+          HKEY_LOCAL_MACHINE,
+          L"SYSTEM\\CurrentControlSet\\Control\\Nls\\Calendars\\Japanese\\Eras",
+          0, KEY_READ, &key) != ERROR_SUCCESS)
+    return eras;
+  for (DWORD i = 0;; ++i) {
+    wchar_t name[64];
+    wchar_t data[128];
+    DWORD name_size = 64, data_size = sizeof data, type = 0;
+    if (::RegEnumValueW(key, i, name, &name_size, nullptr, &type,
+                        reinterpret_cast<BYTE *>(data),
+                        &data_size) != ERROR_SUCCESS)
+      break;
+    EraStart e;
+    if (type != REG_SZ || !ParseStart(name, e))
+      continue;
+    data[std::min<DWORD>(data_size / sizeof(wchar_t), 127)] = 0;
+    const std::wstring names(data);
+    const std::wstring first = names.substr(0, names.find(L'_'));
+    e.name.assign(first.begin(), first.end());
+    eras.push_back(e);
+  }
+  ::RegCloseKey(key);
+  std::sort(eras.begin(), eras.end(), [](const EraStart &a, const EraStart &b) {
+    return std::tie(a.year, a.month, a.day) < std::tie(b.year, b.month, b.day);
+  });
+  return eras;
+}
+
+} // namespace
+
+struct JapaneseEras::Impl {
+  std::vector<EraStart> eras = ReadEras();
+};
+
+JapaneseEras::JapaneseEras() : impl_(std::make_unique<Impl>()) {}
+JapaneseEras::~JapaneseEras() = default;
+
+JapaneseEras::Era JapaneseEras::Of(int year, int month, int day) const {
+  Era era;
+  for (const EraStart &e : impl_->eras)
+    if (std::tie(e.year, e.month, e.day) <= std::tie(year, month, day)) {
+      era.name = e.name;
+      era.year = year - e.year + 1;
+    }
+  return era;
+}
+
+} // namespace orvik::platform

@@ -1,0 +1,91 @@
+// Replacing a file whole or not at all, and the leftovers of killed
+// writers, on every platform.
+
+#include "orvik/platform/file_access.h"
+
+#include "scratch_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace orvik::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Bytes(const fs::path &p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+Contents Text(std::string text) {
+  return [text](const Sink &sink) { return sink(text.data(), text.size()); };
+}
+
+std::size_t FilesIn(const fs::path &dir) {
+  return static_cast<std::size_t>(
+      std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
+}
+
+using FileAccess = test::ScratchDir;
+
+TEST_F(FileAccess, ReplacesWholeOrNotAtAll) {
+  // A folder name outside any narrow code page.
+  const fs::path dir = dir_ / fs::path(u"図面 ①");
+  fs::create_directories(dir);
+  const fs::path target = dir / "JWC_TEMP.TXT";
+  EXPECT_FALSE(ReplaceFile(target, Text("hq\r\n")));
+  EXPECT_FALSE(ReplaceFile(target, Text("hd\r\n")));
+  EXPECT_EQ(Bytes(target), "hd\r\n");
+  // Contents that stop part-way leave the old file, and nothing else.
+  const std::error_code stopped = ReplaceFile(
+      target, [](const Sink &sink) { return sink("half", 4) && false; });
+  EXPECT_TRUE(stopped);
+  EXPECT_EQ(Bytes(target), "hd\r\n");
+  EXPECT_EQ(FilesIn(dir), 1u);
+  // A folder standing where the file should be stays a folder.
+  fs::create_directory(dir / "orvik.dat");
+  EXPECT_TRUE(ReplaceFile(dir / "orvik.dat", Text("1\r\n")));
+  EXPECT_TRUE(fs::is_directory(dir / "orvik.dat"));
+  EXPECT_EQ(FilesIn(dir), 2u);
+}
+
+TEST_F(FileAccess, ReadsRegularFilesOnly) {
+  std::ofstream(dir_ / "a.txt", std::ios::binary) << "abc";
+  std::FILE *f = OpenRegularFile(dir_ / "a.txt");
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
+  EXPECT_EQ(OpenRegularFile(dir_), nullptr);
+  EXPECT_EQ(OpenRegularFile(dir_ / "missing.txt"), nullptr);
+}
+
+TEST_F(FileAccess, LeftoversAreOursAndOldOnly) {
+  const struct {
+    const char *name;
+    bool ours;
+  } rows[] = {
+      {"JWC_TEMP.TXT.orvik-0badf00d.tmp", true},
+      {"JWC_TEMP.TXT.orvik-123.tmp", true},
+      {"JWC_TEMP.TXT.orvik-.tmp", false},
+      {"JWC_TEMP.TXT.orvik-note.tmp", false},
+      {"JWC_TEMP.TXT.orvik-0badf00d.tmp.bak", false},
+      {"OTHER.TXT.orvik-0badf00d.tmp", false},
+      {"JWC_TEMP.TXT", false},
+  };
+  for (const auto &r : rows)
+    EXPECT_EQ(IsLeftoverName(r.name, "JWC_TEMP.TXT"), r.ours) << r.name;
+  // A killed writer's file, last written a while ago, goes; others stay.
+  for (const auto &r : rows) {
+    std::ofstream(dir_ / r.name, std::ios::binary) << "x";
+    fs::last_write_time(dir_ / r.name, fs::file_time_type::clock::now() -
+                                           std::chrono::hours(1));
+  }
+  RemoveLeftovers(dir_ / "JWC_TEMP.TXT");
+  for (const auto &r : rows)
+    EXPECT_EQ(fs::exists(dir_ / r.name), !r.ours) << r.name;
+}
+
+} // namespace
+} // namespace orvik::platform
