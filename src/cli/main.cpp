@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "orvik/platform/arguments.h"
+#include "orvik/platform/headless.h"
 #include "orvik/util/message_text.h"
 
 #include <QApplication>
@@ -41,10 +42,11 @@ int main(int argc, char **argv) {
     return orvik::cli::RunWrite(args, std::cout, std::cerr);
   if (command == "render" || command == "replay") {
     // Drawing texts needs fonts, and replay the window itself; both need a
-    // GUI application. The tool never shows a window, so the offscreen
+    // GUI application. The tool never shows a window, so a headless
     // platform serves unless the caller chose another.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-      qputenv("QT_QPA_PLATFORM", "offscreen");
+    const char *headless = orvik::platform::HeadlessQtPlatform();
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr && headless != nullptr)
+      qputenv("QT_QPA_PLATFORM", headless);
     qInstallMessageHandler(QuietQtMessages);
     int qt_argc = 1;
     QApplication app(qt_argc, argv);

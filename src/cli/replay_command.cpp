@@ -275,6 +275,8 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
   ReplayServices services(out);
   TForm1 form(session::ProgramFiles::InFolder(folder, "orvik"), services);
   form.FixDrawingArea(QSize(script->width, script->height));
+  // Shown as far as the window knows, never on a screen.
+  form.setAttribute(Qt::WA_DontShowOnScreen);
   form.show();
   Settle();
   // The first paint fits the drawing to the area.

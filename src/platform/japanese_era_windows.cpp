@@ -1,7 +1,9 @@
 // The eras Windows lists under
 // HKLM\SYSTEM\CurrentControlSet\Control\Nls\Calendars\Japanese\Eras: one
-// value a era, named by its first day ("2019 05 01") and holding its names
-// ("令和_令_Reiwa_R"). Windows Update adds a new era there.
+// value an era, named by its first day ("2019 05 01") and holding its names
+// ("令和_令_Reiwa_R"). Windows Update adds a new era there. Systems without
+// that list (wine, for one) get the modern eras as Windows lists them, plus
+// the era the calendar API calls current if it is newer still.
 
 #include "orvik/platform/japanese_era.h"
 
@@ -57,10 +59,41 @@ std::vector<EraStart> ReadEras() {
   return eras;
 }
 
+std::vector<EraStart> KnownEras() {
+  return {{1868, 1, 1, u"明治"},
+          {1912, 7, 30, u"大正"},
+          {1926, 12, 25, u"昭和"},
+          {1989, 1, 8, u"平成"},
+          {2019, 5, 1, u"令和"}};
+}
+
+// The calendar API names only the current era and the year it began.
+void AddCurrentEra(std::vector<EraStart> &eras) {
+  wchar_t name[32], offset[32];
+  if (::GetCalendarInfoEx(L"ja-JP", CAL_JAPAN, nullptr, CAL_SERASTRING, name,
+                          32, nullptr) <= 0 ||
+      ::GetCalendarInfoEx(L"ja-JP", CAL_JAPAN, nullptr, CAL_IYEAROFFSETRANGE,
+                          offset, 32, nullptr) <= 0)
+    return;
+  EraStart e{std::wcstol(offset, nullptr, 10), 1, 1,
+             std::u16string(name, name + std::wcslen(name))};
+  if (e.year > eras.back().year)
+    eras.push_back(e);
+}
+
+std::vector<EraStart> SystemEras() {
+  std::vector<EraStart> eras = ReadEras();
+  if (eras.empty()) {
+    eras = KnownEras();
+    AddCurrentEra(eras);
+  }
+  return eras;
+}
+
 } // namespace
 
 struct JapaneseEras::Impl {
-  std::vector<EraStart> eras = ReadEras();
+  std::vector<EraStart> eras = SystemEras();
 };
 
 JapaneseEras::JapaneseEras() : impl_(std::make_unique<Impl>()) {}

@@ -4,7 +4,7 @@
 
 #include "window_fixture.h"
 
-#include "run_cli.h"
+#include "file_bytes.h"
 
 #include <QComboBox>
 #include <QGuiApplication>

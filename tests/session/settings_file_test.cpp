@@ -4,7 +4,7 @@
 
 #include "orvik/session/settings_file.h"
 
-#include "run_cli.h"
+#include "file_bytes.h"
 #include "scratch_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,14 +1,18 @@
 #pragma once
 // Runs the built orvik-cli and captures its exit code, output and errors.
+// QProcess passes the arguments as they are on every platform; no shell
+// sees them.
+
+#include "file_bytes.h"
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
-
-#include <sys/wait.h>
 
 namespace orvik::test {
 
@@ -17,11 +21,6 @@ struct CliResult {
   std::string out;
   std::string err;
 };
-
-inline std::string ReadBytes(const std::filesystem::path &p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 inline std::filesystem::path BinDir() {
   const char *dir = std::getenv("ORVIK_BIN_DIR");
@@ -33,21 +32,40 @@ inline std::filesystem::path SourceDir() {
   return dir ? dir : ".";
 }
 
-// Arguments are quoted for the shell; they must not contain single quotes.
-inline CliResult RunCli(const std::vector<std::string> &args,
-                        const std::filesystem::path &scratch) {
-  std::string command = "'" + (BinDir() / "orvik-cli").string() + "'";
+// Runs `program` with `args` (UTF-8) in the test's working folder, with
+// `env` ("NAME=value") added to the environment. A run that does not end
+// within two minutes, or crashes, gives code -1.
+inline CliResult RunProgram(const std::filesystem::path &program,
+                            const std::vector<std::string> &args,
+                            const std::vector<std::string> &env = {}) {
+  QStringList list;
   for (const std::string &a : args)
-    command += " '" + a + "'";
-  const auto out = scratch / "stdout.txt";
-  const auto err = scratch / "stderr.txt";
-  command += " >'" + out.string() + "' 2>'" + err.string() + "'";
-  const int status = std::system(command.c_str());
+    list << QString::fromStdString(a);
+  QProcess process;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const std::string &e : env) {
+    const QString entry = QString::fromStdString(e);
+    const auto eq = entry.indexOf('=');
+    environment.insert(entry.left(eq), entry.mid(eq + 1));
+  }
+  process.setProcessEnvironment(environment);
+  process.start(QString::fromStdU16String(program.u16string()), list);
   CliResult r;
-  r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  r.out = ReadBytes(out);
-  r.err = ReadBytes(err);
+  if (!process.waitForFinished(120'000))
+    process.kill();
+  process.waitForFinished();
+  r.out = process.readAllStandardOutput().toStdString();
+  r.err = process.readAllStandardError().toStdString();
+  if (process.exitStatus() == QProcess::NormalExit)
+    r.code = process.exitCode();
   return r;
+}
+
+// The built orvik-cli. (The second argument, a scratch folder, is not
+// needed: the output is captured in memory.)
+inline CliResult RunCli(const std::vector<std::string> &args,
+                        const std::filesystem::path & = {}) {
+  return RunProgram(std::filesystem::absolute(BinDir() / "orvik-cli"), args);
 }
 
 } // namespace orvik::test
