@@ -7,16 +7,19 @@
 #include "orvik/session/ui_texts.h"
 
 #include <QApplication>
-#include <QFile>
 
 #include <filesystem>
 
 int main(int argc, char **argv) {
-  // One pixel of the drawing area is one pixel of the screen: the snap
-  // window, markers and rubber boxes are measured in screen pixels, and a
-  // scaled surface would blur the drawing.
-  if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+  // The window is laid out in whole pixels, and the drawing area is a
+  // picture of its pixels: scaling by a fraction would blur both. So the
+  // screen's scale goes to a whole number, up only from .75: at 100 % to
+  // 150 % the window keeps its pixel layout (one pixel of the drawing area
+  // is one pixel of the screen; the snap window, markers and rubber boxes
+  // are measured in them), at 175 % to 250 % every pixel is doubled, which
+  // keeps lines and texts sharp.
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+      Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
   QApplication application(argc, argv);
   QApplication::setApplicationName(orvik::session::text::kApplicationTitle);
   const auto services = orvik::app::MakeDesktopServices();
