@@ -119,6 +119,7 @@ private:
   void Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button,
              Qt::KeyboardModifiers modifiers = {});
   void Stroke(QPoint from, QPoint to);
+  void Path(const std::vector<int> &xy);
   void Key(int key, Qt::KeyboardModifiers modifiers);
   void Wheel(bool down, QPoint at);
 
@@ -152,6 +153,19 @@ void Player::Stroke(QPoint from, QPoint to) {
   for (int i = 1; i <= steps; ++i)
     Mouse(QEvent::MouseMove, from + d * i / steps, Qt::NoButton);
   Mouse(QEvent::MouseButtonRelease, to, Qt::LeftButton);
+}
+
+// A pen stroke through given points: the press at the first, a move to
+// each of the others, and the release at the last.
+void Player::Path(const std::vector<int> &xy) {
+  const auto at = [&xy](std::size_t i) {
+    return QPoint(xy[2 * i], xy[2 * i + 1]);
+  };
+  const std::size_t n = xy.size() / 2;
+  Mouse(QEvent::MouseButtonPress, at(0), Qt::LeftButton);
+  for (std::size_t i = 1; i < n; ++i)
+    Mouse(QEvent::MouseMove, at(i), Qt::NoButton);
+  Mouse(QEvent::MouseButtonRelease, at(n - 1), Qt::LeftButton);
 }
 
 void Player::Key(int key, Qt::KeyboardModifiers modifiers) {
@@ -215,6 +229,9 @@ void Player::Run(const ReplayCommand &c) {
     break;
   case Kind::Click:
     Stroke(point(0), point(0));
+    break;
+  case Kind::Path:
+    Path(c.numbers);
     break;
   case Kind::Key:
     Key(QtKey(c.text), c.shift ? Qt::ShiftModifier : Qt::NoModifier);

@@ -24,11 +24,11 @@ const std::map<std::string_view, Kind> &Keywords() {
       {"grid", Kind::Grid},       {"spacing", Kind::Spacing},
       {"press", Kind::Press},     {"move", Kind::Move},
       {"release", Kind::Release}, {"stroke", Kind::Stroke},
-      {"click", Kind::Click},     {"key", Kind::Key},
-      {"wheel", Kind::Wheel},     {"png", Kind::Png},
-      {"view", Kind::View},       {"status", Kind::Status},
-      {"panel", Kind::Panel},     {"ok", Kind::Ok},
-      {"cancel", Kind::Cancel}};
+      {"click", Kind::Click},     {"path", Kind::Path},
+      {"key", Kind::Key},         {"wheel", Kind::Wheel},
+      {"png", Kind::Png},         {"view", Kind::View},
+      {"status", Kind::Status},   {"panel", Kind::Panel},
+      {"ok", Kind::Ok},           {"cancel", Kind::Cancel}};
   return words;
 }
 
@@ -160,6 +160,9 @@ bool ParseArguments(std::string_view rest,
     return w.size() == 5 && Coordinates(w, 4, c);
   case Kind::Click:
     return w.size() == 3 && Coordinates(w, 2, c);
+  case Kind::Path:
+    return w.size() >= 5 && w.size() % 2 == 1 &&
+           Coordinates(w, w.size() - 1, c);
   case Kind::Key:
     c.text = w.size() >= 2 ? std::string(w[1]) : std::string();
     c.shift = w.size() == 3 && w[2] == "shift";

@@ -9,6 +9,8 @@
 //   move X Y [left] [right] [middle]
 //   release X Y [left|right|middle]
 //   stroke X1 Y1 X2 Y2 | click X Y
+//   path X1 Y1 X2 Y2 ... Xn Yn    a pen stroke through every point: pressed
+//                                 at the first, released at the last
 //   key NAME [shift]              Esc PageUp PageDown Home End Insert
 //                                 Left Right Up Down
 //   wheel up|down X Y
@@ -43,6 +45,7 @@ struct ReplayCommand {
     Release,
     Stroke,
     Click,
+    Path,
     Key,
     Wheel,
     Png,

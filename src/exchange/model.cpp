@@ -117,6 +117,15 @@ void DrawingModel::AddArc(double x, double y, double radius, double start_angle,
   arc.Tilt = tilt;
 }
 
+void DrawingModel::AddCircle(double x, double y, double radius) {
+  if (!(radius > 1e-8) || !std::isfinite(radius))
+    return;
+  TJwwEntCircle &circle = AppendElement(Circles, EntKind::Circle);
+  circle.X = x;
+  circle.Y = y;
+  circle.Radius = radius;
+}
+
 void DrawingModel::RemoveLastElement() {
   if (EntOrder.Empty())
     return;

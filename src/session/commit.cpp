@@ -50,6 +50,7 @@ struct EditSession::BeforeOk {
   std::vector<exchange::TJwwEntLine> lines;
   std::vector<exchange::TJwwEntPoint> points;
   std::vector<exchange::TJwwEntArc> arcs;
+  std::vector<exchange::TJwwEntCircle> circles;
   std::string status;
 };
 
@@ -70,15 +71,22 @@ void EditSession::ShiftNewElements(double dx, double dy) {
     a.X += dx;
     a.Y += dy;
   });
+  MoveLast(model_.Circles, new_circles_, [dx, dy](exchange::TJwwEntCircle &c) {
+    c.X += dx;
+    c.Y += dy;
+  });
 }
 
 bool EditSession::Commit() {
   if (state_ != State::Open)
     return false;
-  const BeforeOk before{model_.Attr, LastRecords(model_.Lines, new_lines_),
+  const BeforeOk before{model_.Attr,
+                        LastRecords(model_.Lines, new_lines_),
                         LastRecords(model_.Points, new_points_),
-                        LastRecords(model_.Arcs, new_arcs_), status_};
-  if (new_lines_ + new_points_ + new_arcs_ <= 0) {
+                        LastRecords(model_.Arcs, new_arcs_),
+                        LastRecords(model_.Circles, new_circles_),
+                        status_};
+  if (new_lines_ + new_points_ + new_arcs_ + new_circles_ <= 0) {
     exchange::EmitMessage(output_, exchange::kNoPenDrawingMessage);
   } else {
     SetStatus(text::kWorking);
@@ -99,6 +107,7 @@ bool EditSession::Commit() {
   PutBack(model_.Lines, before.lines);
   PutBack(model_.Points, before.points);
   PutBack(model_.Arcs, before.arcs);
+  PutBack(model_.Circles, before.circles);
   SetStatus(before.status);
   events_.HandBackFailed({files_.exchange_path, error, true});
   return false;

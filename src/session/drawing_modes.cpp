@@ -6,6 +6,7 @@
 
 #include "orvik/session/ui_texts.h"
 
+#include "orvik/geometry/stroke_shape.h"
 #include "orvik/render/primitives.h"
 #include "orvik/util/plane.h"
 #include "orvik/util/rounding.h"
@@ -144,10 +145,17 @@ void EditSession::DrawLine(Point2 p, Point2 r) {
   arc_stage_ = false;
 }
 
+Point2 EditSession::World(Point2 pixel) const {
+  return {view_.WorldX(pixel.x), view_.WorldY(pixel.y)};
+}
+
 // The first stroke gives the start and the through point (a click: the
 // start only, the next stroke's press then gives the through point); the
-// second stroke's release gives the end.
+// second stroke's release gives the end. A first stroke that is itself an
+// arc or a closed circle makes it at once.
 void EditSession::DrawArcStroke(Point2 p, Point2 r) {
+  if (!arc_stage_ && one_stroke_ && DrawOneStroke())
+    return;
   if (arc_stage_) {
     if (SameSpot(arc_through_, arc_start_))
       arc_through_ = ToModel(PickPoint(p));
@@ -159,6 +167,42 @@ void EditSession::DrawArcStroke(Point2 p, Point2 r) {
   arc_stage_ = true;
   SetStatus(SameSpot(arc_start_, arc_through_) ? text::kArcAfterClick
                                                : text::kArcAfterDrag);
+}
+
+// An arc stroke's ends are picked as any stroke's; the point between them
+// is used as drawn (a through point never snaps). A circle's centre snaps
+// to an element point within 5 pixels, so a circle drawn around a point is
+// concentric with it; otherwise it is the fitted centre.
+bool EditSession::DrawOneStroke() {
+  const geometry::StrokeShape shape = geometry::RecognizeStroke(path_);
+  if (shape.kind == geometry::StrokeShape::Kind::Arc) {
+    arc_start_ = ToModel(PickPoint(World(path_.front())));
+    arc_through_ = ToModel(World(shape.through));
+    FinishArc(ToModel(PickPoint(World(path_.back()))));
+    return true;
+  }
+  if (shape.kind == geometry::StrokeShape::Kind::Circle) {
+    Point2 centre = World(shape.centre);
+    const double tol = kSnapPixels / view_.ViewScale;
+    if (snap_index_.Find(model_, centre.x, centre.y, tol).found)
+      centre = PickPoint(centre);
+    const double k = model_.SheetCoords ? 1.0 : model_.DrawingScale();
+    FinishCircle(ToModel(centre), shape.radius / view_.ViewScale * k);
+    return true;
+  }
+  return false;
+}
+
+void EditSession::FinishCircle(Point2 centre, double radius) {
+  const std::size_t before = model_.EntOrder.Count();
+  model_.AddCircle(centre.x, centre.y, radius);
+  if (model_.EntOrder.Count() > before)
+    Counted(new_circles_);
+  else
+    services_.Beep();
+  Redraw();
+  arc_stage_ = false;
+  SetStatus(text::kModeStatus[kArcMode]);
 }
 
 // Points on one line or two equal points form no arc: a beep.
@@ -182,7 +226,7 @@ void EditSession::FinishArc(Point2 e) {
 // come before loaded_count_ in the order list.
 void EditSession::DeleteNewest() {
   const std::size_t count = model_.EntOrder.Count();
-  const bool drawn = new_lines_ + new_points_ + new_arcs_ > 0;
+  const bool drawn = new_lines_ + new_points_ + new_arcs_ + new_circles_ > 0;
   if (!drawn || count == 0 ||
       count <= static_cast<std::size_t>(loaded_count_)) {
     services_.Beep();
@@ -200,6 +244,8 @@ void EditSession::DeleteNewest() {
     lower(new_arcs_);
   else if (kind == exchange::EntKind::Point)
     lower(new_points_);
+  else if (kind == exchange::EntKind::Circle)
+    lower(new_circles_);
   UpdateCounter();
   // A held Esc would stop the redraw at once and repeat the deletion.
   for (int waited = 0; services_.IsEscapeHeld() && waited < kEscapeWaitLimitMs;

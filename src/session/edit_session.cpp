@@ -53,6 +53,7 @@ StartState EditSession::Load() {
   line_type_item_ =
       ItemOf(line_type_index_, exchange::LineTypeListItems().size());
   grid_on_ = settings.GridOn != 0;
+  one_stroke_ = settings.OneStroke;
   grid_origin_ = {0, 0};
   // The field shows the stored spacing, and what it shows is the spacing.
   spacing_text_ = FormatReal(settings.GridSpacing);
@@ -86,7 +87,7 @@ void EditSession::Close(const WindowRect &window) {
       files_.settings_path, {model_.SheetCoords, model_.DrawingScale()},
       {window.left, window.top, std::max(window.width, kMinWindowWidth),
        std::max(window.height, kMinWindowHeight), colour_item_, line_type_item_,
-       grid_on_ ? 1 : 0, grid_spacing_});
+       grid_on_ ? 1 : 0, grid_spacing_, one_stroke_});
   std::error_code error;
   if (!handed_back_ &&
       !exchange::FlushExchangeFile(output_, files_.exchange_path, &error))
@@ -162,7 +163,7 @@ void EditSession::SetStatus(std::string_view utf8) {
 void EditSession::UpdateCounter() {
   counter_ = std::string(text::kCounterLines) + std::to_string(new_lines_) +
              text::kCounterPoints + std::to_string(new_points_) +
-             text::kCounterArcs + std::to_string(new_arcs_);
+             text::kCounterArcs + std::to_string(new_arcs_ + new_circles_);
   events_.ShowCounter(counter_);
 }
 

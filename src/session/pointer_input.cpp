@@ -14,6 +14,10 @@ namespace {
 
 constexpr std::int32_t kBothButtons = kLeftButton | kRightButton;
 
+// A long stroke keeps every other point once it has this many: the shape
+// stays, the memory stays bounded.
+constexpr std::size_t kMaxPathPoints = 1 << 16;
+
 } // namespace
 
 void EditSession::PointerPressed(const PointerPress &press) {
@@ -28,6 +32,10 @@ void EditSession::PointerPressed(const PointerPress &press) {
     press_x_ = press.x;
     press_y_ = press.y;
   }
+  // A left press with no other button held starts a stroke's path.
+  if (!(flags_ & kAnyButton) && press.button == kLeftButton)
+    path_.assign(1,
+                 {static_cast<double>(press.x), static_cast<double>(press.y)});
   flags_ |= press.flags;
   if (flags_ & kMiddleButton)
     surface_.Keep(Picture::Pan);
@@ -43,8 +51,10 @@ void EditSession::PointerMoved(std::int32_t x, std::int32_t y) {
   } else if (flags_ & kLeftButton) {
     if (mode_ == kScreenMode)
       DragRubberBox(drag_box_, x, y);
-    else if (mode_ == kLineMode || mode_ == kArcMode)
+    else if (mode_ == kLineMode || mode_ == kArcMode) {
       PenTrace(x, y);
+      RecordPath(x, y);
+    }
   }
 }
 
@@ -69,6 +79,7 @@ void EditSession::PointerReleased(std::int32_t x, std::int32_t y) {
       drag_box_.shown = false;
       Gesture(sx, sy, ex, ey);
     } else {
+      RecordPath(x, y);
       DrawingRelease(x, y);
     }
   }
@@ -112,6 +123,16 @@ void EditSession::DragRubberBox(RubberBox &box, std::int32_t x,
     XorBox(box);
   box = {true, press_x_, press_y_, x, y};
   XorBox(box);
+}
+
+void EditSession::RecordPath(std::int32_t x, std::int32_t y) {
+  if (path_.size() >= kMaxPathPoints) {
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < path_.size(); i += 2)
+      path_[kept++] = path_[i];
+    path_.resize(kept);
+  }
+  path_.push_back({static_cast<double>(x), static_cast<double>(y)});
 }
 
 // Drawing the same box again in XOR mode wipes it without a redraw.

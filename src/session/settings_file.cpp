@@ -41,7 +41,7 @@ bool ReadSettingsFile(const std::filesystem::path &path,
   File f(platform::OpenRegularFile(path));
   if (!f)
     return false;
-  std::array<std::string, 9> lines;
+  std::array<std::string, 10> lines;
   std::size_t read = 0;
   while (read < lines.size() && ReadLine(f.get(), lines[read]))
     ++read;
@@ -65,6 +65,8 @@ bool ReadSettingsFile(const std::filesystem::path &path,
   take(7, s.GridOn, StrToIntZ(lines[7]));
   take(8, s.GridSpacing,
        StrToFloatZ(lines[8]) * (unit.sheet_coords ? 1.0 : unit.drawing_scale));
+  // Older files have nine lines: what they lack stays on.
+  take(9, s.OneStroke, lines[9] != "0");
   return true;
 }
 
@@ -89,6 +91,7 @@ bool WriteSettingsFile(const std::filesystem::path &path,
   AppendReal(text, unit.sheet_coords ? s.GridSpacing
                                      : s.GridSpacing / unit.drawing_scale);
   text += "\r\n";
+  add_int(s.OneStroke ? 1 : 0);
 
   return !platform::ReplaceFile(path, [&text](const platform::Sink &sink) {
     return sink(text.data(), text.size());

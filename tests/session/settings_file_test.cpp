@@ -41,8 +41,9 @@ TEST_F(SettingsFile, EveryFieldRoundTripsThroughTheScale) {
   const auto path = (dir_ / "orvik.dat").string();
   const WindowSettings s{-300, 2000, 1024, 768, 12, 34, 1, 75};
   ASSERT_TRUE(WriteSettingsFile(path, {false, 30}, s));
-  EXPECT_EQ(ReadBytes(path),
-            "-300\r\n2000\r\n1024\r\n768\r\n12\r\n34\r\n0\r\n1\r\n2.5\r\n");
+  EXPECT_EQ(
+      ReadBytes(path),
+      "-300\r\n2000\r\n1024\r\n768\r\n12\r\n34\r\n0\r\n1\r\n2.5\r\n1\r\n");
   WindowSettings back;
   ASSERT_TRUE(ReadSettingsFile(path, {false, 30}, back));
   EXPECT_EQ(back.SavedLeft, s.SavedLeft);

@@ -99,10 +99,12 @@ struct DrawingModel {
   void SetCurrentLayer(std::int32_t layer);
 
   // The user's elements, stamped with the current attributes. AddLine adds
-  // nothing for a line shorter than 1e-8 in both axes; AddArc nothing for
-  // a radius <= 1e-8, and stores a flatness of |f| <= 1e-8 as 1.
+  // nothing for a line shorter than 1e-8 in both axes; AddArc and
+  // AddCircle nothing for a radius <= 1e-8 (or not finite), and AddArc
+  // stores a flatness of |f| <= 1e-8 as 1.
   void AddLine(double x1, double y1, double x2, double y2);
   void AddPoint(double x, double y);
+  void AddCircle(double x, double y, double radius);
   void AddArc(double x, double y, double radius, double start_angle,
               double end_angle, double flatness, double tilt);
 

@@ -34,6 +34,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvik::session {
 
@@ -158,7 +159,11 @@ private:
   void SetGridOrigin(geometry::Point2 p);
   void DrawLine(geometry::Point2 p, geometry::Point2 r);
   void DrawArcStroke(geometry::Point2 p, geometry::Point2 r);
+  bool DrawOneStroke();
   void FinishArc(geometry::Point2 end);
+  void FinishCircle(geometry::Point2 centre, double radius);
+  void RecordPath(std::int32_t x, std::int32_t y);
+  geometry::Point2 World(geometry::Point2 pixel) const;
   void Counted(std::int32_t &counter);
   void DeleteNewest();
   void ShiftNewElements(double dx, double dy);
@@ -201,14 +206,18 @@ private:
   int colour_item_ = 0, line_type_item_ = 0;
   bool grid_on_ = false;
   double grid_spacing_ = 10.0; // in the unit the panel shows
+  bool one_stroke_ = true;     // a curved arc stroke is the arc itself
   std::string spacing_text_;
   geometry::Point2 grid_origin_; // paper millimetres
 
   bool handed_back_ = false;      // OK wrote the exchange file
   std::int32_t loaded_count_ = 0; // host elements in the order list
   std::int32_t new_lines_ = 0, new_points_ = 0, new_arcs_ = 0;
+  std::int32_t new_circles_ = 0; // counted with the arcs on the panel
   bool arc_stage_ = false;
   geometry::Point2 arc_start_, arc_through_; // model units
+  // The pointer's path of the current left-button drag, in pixels.
+  std::vector<geometry::Point2> path_;
 
   std::string status_, counter_;
 };

@@ -1,7 +1,8 @@
 #pragma once
-// The settings file beside the program: nine text lines ended by CR LF
-// holding the window rectangle, the two list positions, a constant 0, the
-// grid switch and the grid spacing. It is read once at start-up and written
+// The settings file beside the program: text lines ended by CR LF holding
+// the window rectangle, the two list positions, a constant 0, the grid
+// switch, the grid spacing, and a tenth line: whether one pen stroke may
+// make a whole arc or circle. It is read once at start-up and written
 // once at shut-down; a missing, short or malformed file gives defaults and
 // never a message, and one that cannot be rewritten stays as it was.
 
@@ -23,6 +24,9 @@ struct WindowSettings {
   // In the unit the panel shows: real millimetres, or sheet millimetres
   // when the drawing has sheet coordinates.
   double GridSpacing = 10.0;
+  // Line 10: "0" switches one-stroke arcs and circles off; "1", anything
+  // else or no tenth line leaves them on.
+  bool OneStroke = true;
 };
 
 // How the stored spacing (always paper millimetres) relates to the panel's
