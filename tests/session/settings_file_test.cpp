@@ -34,6 +34,16 @@ TEST_F(SettingsFile, BareLineFeedsAndLenientNumbers) {
   EXPECT_EQ(s.LineTypeIndex, 16);
   EXPECT_EQ(s.GridOn, 1);
   EXPECT_DOUBLE_EQ(s.GridSpacing, 0.001);
+  EXPECT_TRUE(s.OneStroke); // no tenth line
+  // The tenth line: only "0" switches one-stroke arcs off.
+  for (const auto &[line, on] : {std::pair{"0", false}, std::pair{"1", true},
+                                 std::pair{"x", true}, std::pair{"", true}}) {
+    std::ofstream(path, std::ios::binary)
+        << "0\r\n0\r\n475\r\n475\r\n0\r\n0\r\n0\r\n0\r\n10\r\n"
+        << line << "\r\n";
+    ASSERT_TRUE(ReadSettingsFile(path.string(), {true, 1}, s));
+    EXPECT_EQ(s.OneStroke, on) << line;
+  }
 }
 
 TEST_F(SettingsFile, EveryFieldRoundTripsThroughTheScale) {
