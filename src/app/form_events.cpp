@@ -86,12 +86,15 @@ bool TForm1::eventFilter(QObject *watched, QEvent *event) {
   auto *widget = qobject_cast<QWidget *>(watched);
   if (!widget || widget->window() != this)
     return false;
-  const auto *key = static_cast<QKeyEvent *>(event);
-  if (event->type() == QEvent::KeyPress)
+  if (event->type() == QEvent::KeyPress) {
+    const auto *key = static_cast<QKeyEvent *>(event);
     return FormKeyDown(key->key(), key->modifiers());
-  if (event->type() == QEvent::KeyRelease && key->key() == Qt::Key_Escape &&
-      !key->isAutoRepeat())
-    session_.EscapeReleased();
+  }
+  if (event->type() == QEvent::KeyRelease) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_Escape && !key->isAutoRepeat())
+      session_.EscapeReleased();
+  }
   return false;
 }
 
