@@ -8,22 +8,6 @@
 namespace orvik {
 namespace {
 
-TEST(RoundHalfAway, HalvesGoAwayFromZero) {
-  EXPECT_EQ(RoundHalfAway(2.5), 3);
-  EXPECT_EQ(RoundHalfAway(-2.5), -3);
-  EXPECT_EQ(RoundHalfAway(-0.4), 0);
-  EXPECT_EQ(RoundHalfAway(2.4999), 2);
-  EXPECT_EQ(RoundHalfAway(-1.5), -2);
-}
-
-TEST(RoundHalfAway, SaturatesInsteadOfOverflowing) {
-  EXPECT_EQ(RoundHalfAway(1e300), std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(RoundHalfAway(-1e300), std::numeric_limits<std::int64_t>::min());
-  EXPECT_EQ(RoundHalfAway(std::numeric_limits<double>::infinity()),
-            std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(RoundHalfAway(std::nan("")), 0);
-}
-
 TEST(RoundToStep, NearestMultipleHalvesAway) {
   EXPECT_DOUBLE_EQ(RoundToStep(-7.5, 5), -10);
   EXPECT_DOUBLE_EQ(RoundToStep(7.4, 5), 5);

@@ -15,22 +15,6 @@ const std::string kA = "\x82\xA0"; // あ
 const std::string kI = "\x82\xA2"; // い
 const std::string kWideSpace = "\x81\x40";
 
-TEST(SjisText, CountsCharactersNotBytes) {
-  EXPECT_EQ(CharCount(kMixed), 5u);
-  EXPECT_EQ(CharCount(""), 0u);
-  EXPECT_EQ(CharCount("\xB1\xB2"), 2u); // half-width katakana are one byte
-  EXPECT_EQ(CharCount("a\x82"), 2u);    // a lead byte at the end counts once
-  EXPECT_EQ(CharCount("\x82 "), 1u);    // a blank second byte stays inside
-}
-
-TEST(SjisText, CharCopyTakesWholeCharacters) {
-  EXPECT_EQ(CharCopy(kMixed, 2, 2), kI + "a");
-  EXPECT_EQ(CharCopy(kMixed, 5, 10), "c");
-  EXPECT_EQ(CharCopy(kMixed, 6, 1), "");
-  EXPECT_EQ(CharCopy(kMixed, 1, 0), "");
-  EXPECT_EQ(CharCopy(kMixed, 0, 2), kA); // first below 1: up to first+count-1
-}
-
 TEST(SjisText, ByteRangeCopyLeavesCutCharactersOut) {
   long copied = -1;
   EXPECT_EQ(ByteRangeCopy(kMixed, 2, 10, copied), kI + "abc");
