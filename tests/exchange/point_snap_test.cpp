@@ -68,14 +68,17 @@ TEST(PointSnap, KindsAreSearchedInTheirOrderNotByArrival) {
     const EntKind kind =
         ring == &m.SolidsSg ? EntKind::SolidSg : EntKind::SolidSo;
     TJwwEntSolidRing &r = m.AppendElement(*ring, kind);
-    r.V1 = 10, r.V3 = 10, r.V4 = 1, r.V6 = kPi, r.V7 = kPi / 2, r.V8 = 5;
+    r.Outline.CentreX = 10, r.Outline.Radius = 10, r.Outline.Flatness = 1,
+    r.Outline.Start = kPi, r.Outline.Sweep = kPi / 2, r.InnerRadius = 5;
     expect_kind(kind);
   }
   TJwwEntSolidSe &se = m.AppendElement(m.SolidsSe, EntKind::SolidSe);
-  se.V1 = 10, se.V3 = 10, se.V4 = 1, se.V6 = kPi, se.V7 = kPi / 2, se.Code = 0;
+  se.Outline.CentreX = 10, se.Outline.Radius = 10, se.Outline.Flatness = 1,
+  se.Outline.Start = kPi, se.Outline.Sweep = kPi / 2, se.Code = 0;
   expect_kind(EntKind::SolidSe);
   TJwwEntSolidSc &sc = m.AppendElement(m.SolidsSc, EntKind::SolidSc);
-  sc.V1 = 10, sc.V3 = 10, sc.V4 = 1, sc.V6 = kPi, sc.V7 = kPi / 2, sc.Code = 5;
+  sc.Outline.CentreX = 10, sc.Outline.Radius = 10, sc.Outline.Flatness = 1,
+  sc.Outline.Start = kPi, sc.Outline.Sweep = kPi / 2, sc.Code = 5;
   expect_kind(EntKind::SolidSc);
   TJwwEntSolid4 &s4 = m.AppendElement(m.Solids4, EntKind::Solid4);
   s4.X2 = 1, s4.X3 = 1, s4.Y3 = 1, s4.Y4 = 1;

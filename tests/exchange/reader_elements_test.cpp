@@ -45,7 +45,7 @@ TEST(ReaderElements, EveryKindInArrivalOrder) {
   EXPECT_EQ(m.Dims[0].Text.Text, "100");
   EXPECT_EQ(m.Blocks[0].Name, "door");
   EXPECT_EQ(m.SolidsSc[0].Code, 100);
-  EXPECT_EQ(m.SolidsSo[0].V8, 2);
+  EXPECT_EQ(m.SolidsSo[0].InnerRadius, 2);
   EXPECT_EQ(m.Lines.Count(), 1u); // the dimension's line is not a line
 }
 

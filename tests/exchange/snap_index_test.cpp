@@ -115,14 +115,17 @@ TEST(SnapIndex, AnswersAsThePlainSearchAroundTangentZones) {
     DrawingModel m;
     for (int j = 0; j < 40; ++j) {
       TJwwEntSolidSc &r = m.AppendElement(m.SolidsSc, EntKind::SolidSc);
-      r.V1 = g.Uniform(-100, 100), r.V2 = g.Uniform(-100, 100);
-      r.V3 = g.Uniform(-5, 30);
-      r.V4 = g.Chance(0.6) ? g.Pick({1.0, 1.0, 0.5, 2.0, -1.0, -0.5, 0.01, 1e2})
-                           : g.Uniform(-3, 3);
-      r.V5 = g.Uniform(-kPi, kPi), r.V6 = g.Uniform(-7, 7);
-      r.V7 = g.Chance(0.3) ? g.Pick({kPi - 1e-9, kPi, 2 * kPi / 3, -2 * kPi / 3,
-                                     4 * kPi / 3, 2 * kPi})
-                           : g.Uniform(-7, 7);
+      r.Outline.CentreX = g.Uniform(-100, 100),
+      r.Outline.CentreY = g.Uniform(-100, 100);
+      r.Outline.Radius = g.Uniform(-5, 30);
+      r.Outline.Flatness =
+          g.Chance(0.6) ? g.Pick({1.0, 1.0, 0.5, 2.0, -1.0, -0.5, 0.01, 1e2})
+                        : g.Uniform(-3, 3);
+      r.Outline.Tilt = g.Uniform(-kPi, kPi), r.Outline.Start = g.Uniform(-7, 7);
+      r.Outline.Sweep = g.Chance(0.3)
+                            ? g.Pick({kPi - 1e-9, kPi, 2 * kPi / 3,
+                                      -2 * kPi / 3, 4 * kPi / 3, 2 * kPi})
+                            : g.Uniform(-7, 7);
       r.Code = g.Chance(0.9) ? -1 : 5;
     }
     SnapIndex index;
@@ -247,7 +250,8 @@ TEST(SnapIndex, WorksInEachGroupsPaperMillimetres) {
 TEST(SnapIndex, FindsTangentZonesWhereTheirRegionWidensBeyondTheApex) {
   DrawingModel m;
   TJwwEntSolidSc &r = m.AppendElement(m.SolidsSc, EntKind::SolidSc);
-  r.V3 = 1, r.V4 = 1, r.V7 = 2 * kPi / 3, r.Code = -1;
+  r.Outline.Radius = 1, r.Outline.Flatness = 1, r.Outline.Sweep = 2 * kPi / 3,
+  r.Code = -1;
   SnapIndex index;
   index.Build(m);
   const double apex_y = std::sqrt(3.0), tol = 0.1;

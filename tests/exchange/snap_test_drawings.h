@@ -143,10 +143,14 @@ inline void RandomScales(DrawingModel &m, Gen &g) {
 }
 
 inline ArcShape SolidShape(const TJwwEntSolidArc &r, double s) {
-  return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
+  return {r.Outline.CentreX / s, r.Outline.CentreY / s, r.Outline.Radius / s,
+          r.Outline.Flatness,    r.Outline.Start,       r.Outline.Sweep,
+          r.Outline.Tilt};
 }
 inline ArcShape SolidShape(const TJwwEntSolidRing &r, double s) {
-  return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
+  return {r.Outline.CentreX / s, r.Outline.CentreY / s, r.Outline.Radius / s,
+          r.Outline.Flatness,    r.Outline.Start,       r.Outline.Sweep,
+          r.Outline.Tilt};
 }
 
 // The centre, an end, a point of the outline or the tangents' apex.
@@ -281,21 +285,28 @@ private:
   }
   void ArcSolid(GrowableList<TJwwEntSolidArc> &list) {
     TJwwEntSolidArc &r = New(list);
-    r.V1 = g_.Coord(), r.V2 = g_.Coord(), r.V3 = g_.Radius();
-    r.V4 = g_.Flatness(), r.V5 = g_.Radians(), r.V6 = g_.Radians();
-    r.V7 = g_.Radians(), r.Code = g_.Pick({100, 0, 5, -1, 1, 7, 99});
+    r.Outline.CentreX = g_.Coord(), r.Outline.CentreY = g_.Coord(),
+    r.Outline.Radius = g_.Radius();
+    r.Outline.Flatness = g_.Flatness(), r.Outline.Tilt = g_.Radians(),
+    r.Outline.Start = g_.Radians();
+    r.Outline.Sweep = g_.Radians(), r.Code = g_.Pick({100, 0, 5, -1, 1, 7, 99});
     Shape(SolidShape(r, Scale(r.Attr)));
   }
   void Ring(GrowableList<TJwwEntSolidRing> &list) {
     TJwwEntSolidRing &r = New(list);
-    r.V1 = g_.Coord(), r.V2 = g_.Coord(), r.V3 = g_.Radius();
-    r.V4 = g_.Flatness(), r.V5 = g_.Radians(), r.V6 = g_.Radians();
-    r.V7 = g_.Radians();
-    r.V8 = g_.Chance(0.8) ? r.V3 * g_.Uniform(0, 1.2) : g_.Radius();
+    r.Outline.CentreX = g_.Coord(), r.Outline.CentreY = g_.Coord(),
+    r.Outline.Radius = g_.Radius();
+    r.Outline.Flatness = g_.Flatness(), r.Outline.Tilt = g_.Radians(),
+    r.Outline.Start = g_.Radians();
+    r.Outline.Sweep = g_.Radians();
+    r.InnerRadius =
+        g_.Chance(0.8) ? r.Outline.Radius * g_.Uniform(0, 1.2) : g_.Radius();
     const ArcShape outer = SolidShape(r, Scale(r.Attr));
     Shape(outer);
-    Shape(geometry::InnerArc(kind_ == EntKind::SolidSg ? 1 : 0, outer,
-                             r.V8 / Scale(r.Attr)));
+    Shape(geometry::InnerArc(kind_ == EntKind::SolidSg
+                                 ? geometry::RingMode::EvenWidth
+                                 : geometry::RingMode::SameFlatness,
+                             outer, r.InnerRadius / Scale(r.Attr)));
   }
   void Shape(const ArcShape &a) {
     d_.outlines.push_back(a);

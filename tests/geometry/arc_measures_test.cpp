@@ -124,16 +124,16 @@ TEST(ArcTangentApex, ParallelTangentsGiveTheCentre) {
 
 TEST(InnerArc, RingModeOneKeepsTheBandWidthOnBothAxes) {
   const ArcShape outer{1, 2, 10, 0.5, 0.3, 1.2, 0.4};
-  const ArcShape same = InnerArc(0, outer, 8);
+  const ArcShape same = InnerArc(RingMode::SameFlatness, outer, 8);
   EXPECT_EQ(same.radius, 8);
   EXPECT_EQ(same.flatness, 0.5);
   EXPECT_EQ(same.start, 0.3);
   EXPECT_EQ(same.sweep, 1.2);
   EXPECT_EQ(same.tilt, 0.4);
-  EXPECT_EQ(InnerArc(2, outer, 8).flatness, 0.5);
+  EXPECT_EQ(InnerArc(RingMode::SameFlatness, outer, 8).flatness, 0.5);
   // Outer semi-axes 10 and 5; a width of 2 leaves 8 and 3.
-  EXPECT_NEAR(InnerArc(1, outer, 8).flatness, 3.0 / 8, 1e-15);
-  EXPECT_EQ(InnerArc(1, outer, 0).flatness, 0.5);
+  EXPECT_NEAR(InnerArc(RingMode::EvenWidth, outer, 8).flatness, 3.0 / 8, 1e-15);
+  EXPECT_EQ(InnerArc(RingMode::EvenWidth, outer, 0).flatness, 0.5);
 }
 
 } // namespace

@@ -208,16 +208,18 @@ TEST(InsideRingBand, IsTheBandBetweenTwoArcs) {
                           {8, -0.5, false}};
   for (const ArcShape &s : {kQuarter, kQuarterBack})
     ExpectProbes(
-        [&](double x, double y) { return InsideRingBand(0, s, 6, x, y, 0.2); },
+        [&](double x, double y) {
+          return InsideRingBand(RingMode::SameFlatness, s, 6, x, y, 0.2);
+        },
         probes);
 }
 
 TEST(InsideRingBand, WholeTurnsAreFullRingsUnlikeSectors) {
   for (const double sweep : {0.0, kTwoPi, -4 * kPi}) {
     const ArcShape s = Arc(0, 0, 10, 0.5, sweep);
-    EXPECT_TRUE(InsideRingBand(0, s, 6, -8, 0, 0.2));
-    EXPECT_TRUE(InsideRingBand(0, s, 6, 0, -8, 0.2));
-    EXPECT_FALSE(InsideRingBand(0, s, 6, 1, 1, 0.2));
+    EXPECT_TRUE(InsideRingBand(RingMode::SameFlatness, s, 6, -8, 0, 0.2));
+    EXPECT_TRUE(InsideRingBand(RingMode::SameFlatness, s, 6, 0, -8, 0.2));
+    EXPECT_FALSE(InsideRingBand(RingMode::SameFlatness, s, 6, 1, 1, 0.2));
   }
   EXPECT_FALSE(InsideSector(Arc(0, 0, 10, 0.5, 0), -8, 0, 0.2));
 }
@@ -226,12 +228,12 @@ TEST(InsideRingBand, RingModeOneNarrowsTheInnerEllipse) {
   // Outer semi-axes 10 and 5, inner radius 8: inner semi-y 4 in mode 0,
   // 3 in mode 1.
   const ArcShape s{0, 0, 10, 0.5, 0, 0, 0};
-  EXPECT_FALSE(InsideRingBand(0, s, 8, 0, 3.5, 0.2));
-  EXPECT_TRUE(InsideRingBand(1, s, 8, 0, 3.5, 0.2));
-  EXPECT_FALSE(InsideRingBand(1, s, 8, 0, 2.5, 0.2));
-  EXPECT_TRUE(InsideRingBand(1, s, 8, 9, 0, 0.2));
+  EXPECT_FALSE(InsideRingBand(RingMode::SameFlatness, s, 8, 0, 3.5, 0.2));
+  EXPECT_TRUE(InsideRingBand(RingMode::EvenWidth, s, 8, 0, 3.5, 0.2));
+  EXPECT_FALSE(InsideRingBand(RingMode::EvenWidth, s, 8, 0, 2.5, 0.2));
+  EXPECT_TRUE(InsideRingBand(RingMode::EvenWidth, s, 8, 9, 0, 0.2));
   // No hole: the band is the whole sector.
-  EXPECT_TRUE(InsideRingBand(1, kQuarter, 0, 0.5, 0.5, 0));
+  EXPECT_TRUE(InsideRingBand(RingMode::EvenWidth, kQuarter, 0, 0.5, 0.5, 0));
 }
 
 TEST(InsideRegions, RejectNonFiniteInput) {
@@ -241,9 +243,10 @@ TEST(InsideRegions, RejectNonFiniteInput) {
     EXPECT_FALSE(InsideSector(s, kNaN, 1, 0.5));
     EXPECT_FALSE(InsideSegment(s, 1, kNaN, 0.5));
     EXPECT_FALSE(InsideTangentZone(s, kInf, 1, 0.5));
-    EXPECT_FALSE(InsideRingBand(1, s, 6, kNaN, kNaN, 0.5));
+    EXPECT_FALSE(InsideRingBand(RingMode::EvenWidth, s, 6, kNaN, kNaN, 0.5));
   }
-  EXPECT_FALSE(InsideRingBand(0, Arc(0, 0, 10, 0, 0), 6, 8, 0, kNaN));
+  EXPECT_FALSE(InsideRingBand(RingMode::SameFlatness, Arc(0, 0, 10, 0, 0), 6, 8,
+                              0, kNaN));
 }
 
 // Every region is bounded: nothing far beyond the shape and its tangent
@@ -264,7 +267,8 @@ TEST(InsideRegions, NeverReachFarPointers) {
     EXPECT_FALSE(InsideSector(s, p.x, p.y, tol));
     EXPECT_FALSE(InsideSegment(s, p.x, p.y, tol));
     EXPECT_FALSE(InsideTangentZone(s, p.x, p.y, tol));
-    EXPECT_FALSE(InsideRingBand(1, s, 0.5 * s.radius, p.x, p.y, tol));
+    EXPECT_FALSE(
+        InsideRingBand(RingMode::EvenWidth, s, 0.5 * s.radius, p.x, p.y, tol));
   }
 }
 

@@ -47,7 +47,7 @@ Hit Snap(SnapFn snap, const ArcShape &s, double px, double py, double tol) {
 
 Hit CircleOrArc(int force_full, const ArcShape &s, double px, double py) {
   Hit h{false, {-7, -7}};
-  h.hit = SnapCircleOrArc(force_full, h.at, s, px, py, 0.5);
+  h.hit = SnapCircleOrArc(force_full != 0, h.at, s, px, py, 0.5);
   return h;
 }
 
@@ -60,7 +60,9 @@ Hit Disc(const ArcShape &s, double px, double py, double tol) {
 
 Hit Ring(int mode, const ArcShape &s, double inner, double px, double py) {
   Hit h{false, {-7, -7}};
-  h.hit = SnapSolidRing(mode, h.at, s, inner, px, py, 0.2);
+  h.hit =
+      SnapSolidRing(mode == 1 ? RingMode::EvenWidth : RingMode::SameFlatness,
+                    h.at, s, inner, px, py, 0.2);
   return h;
 }
 

@@ -26,31 +26,6 @@ TEST(SamePoint, ToleranceIsInclusive) {
   EXPECT_FALSE(SamePoint(0, 0, 2e-8, 0));
 }
 
-TEST(LineIntersection, ParallelLinesGiveZeroAndLeaveOutputs) {
-  double x = 7, y = 8;
-  EXPECT_EQ(LineIntersection(0, 0, 10, 0, 0, 5, 10, 5, x, y), 0);
-  EXPECT_EQ(LineIntersection(0, 0, 0, 10, 5, 0, 5, 10, x, y), 0);
-  EXPECT_EQ(x, 7);
-  EXPECT_EQ(y, 8);
-}
-
-TEST(LineIntersection, CrossingInsideBothSegments) {
-  double x = 0, y = 0;
-  EXPECT_EQ(LineIntersection(5, -5, 5, 5, 0, 2, 10, 2, x, y), 1);
-  EXPECT_DOUBLE_EQ(x, 5);
-  EXPECT_DOUBLE_EQ(y, 2);
-  EXPECT_EQ(LineIntersection(0, 0, 10, 10, 0, 10, 10, 0, x, y), 1);
-  EXPECT_DOUBLE_EQ(x, 5);
-  EXPECT_DOUBLE_EQ(y, 5);
-}
-
-TEST(LineIntersection, CrossingOutsideASegment) {
-  double x = 0, y = 0;
-  EXPECT_EQ(LineIntersection(0, 0, 1, 1, 0, 10, 10, 0, x, y), 2);
-  EXPECT_DOUBLE_EQ(x, 5);
-  EXPECT_DOUBLE_EQ(y, 5);
-}
-
 TEST(ArcThroughThreePoints, HalfCircleBothWays) {
   ThreePointArc arc;
   ASSERT_TRUE(ArcThroughThreePoints(10, 0, 0, 10, -10, 0, arc));
