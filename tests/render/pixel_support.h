@@ -1,11 +1,13 @@
 #pragma once
-// Helpers for pixel tests: images in white, pixel colours in the Colour32
-// order, and the box of the pixels that are not white.
+// Pixel tests: white images, pixel colours in the Colour32 order, and the
+// box of the pixels that are not white.
 
 #include "orvik/util/colour.h"
 
 #include <QImage>
 
+#include <algorithm>
+#include <array>
 #include <climits>
 
 namespace orvik::test {
@@ -32,10 +34,13 @@ struct PixelBox {
   int count = 0;
 };
 
-inline PixelBox InkBox(const QImage &image) {
+// The pixels that are not white within x0 <= x < x1, y0 <= y < y1 (the
+// whole image by default).
+inline PixelBox InkBox(const QImage &image, int x0 = 0, int y0 = 0,
+                       int x1 = INT_MAX, int y1 = INT_MAX) {
   PixelBox box;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
+  for (int y = y0; y < std::min(y1, image.height()); ++y)
+    for (int x = x0; x < std::min(x1, image.width()); ++x)
       if (!IsWhite(image, x, y)) {
         box.min_x = std::min(box.min_x, x);
         box.max_x = std::max(box.max_x, x);
@@ -44,6 +49,11 @@ inline PixelBox InkBox(const QImage &image) {
         ++box.count;
       }
   return box;
+}
+
+// min x, min y, max x, max y.
+inline std::array<int, 4> Bounds(const PixelBox &b) {
+  return {b.min_x, b.min_y, b.max_x, b.max_y};
 }
 
 } // namespace orvik::test
