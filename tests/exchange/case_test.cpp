@@ -37,7 +37,6 @@
 #include <concepts>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace orvik::exchange {

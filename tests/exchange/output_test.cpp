@@ -68,11 +68,9 @@ TEST(WriteDrawing, ShowsProgressStopsOnEscAndEmitsMessages) {
 }
 
 // Texts and font names are cut at 255 bytes, never inside a character;
-// bytes 254 and 255 of 200 あ form one character.
+// bytes 254 and 255 of 200 two-byte characters 0x82 0x82 form one.
 TEST(ReadExchangeBytes, CutsTextsAndFontsOnACharacter) {
-  std::string wide;
-  for (int i = 0; i < 200; ++i)
-    wide += "\x82\xA0";
+  const std::string wide(400, '\x82');
   const DrawingModel m =
       test::Read("cn\"$" + wide + "\r\nch 0 0 1 0 \"" + wide + "\r\n");
   EXPECT_EQ(m.Texts[0].Text, wide.substr(0, 254));
@@ -86,9 +84,7 @@ TEST(ReadExchangeBytes, CutsTextsAndFontsOnACharacter) {
 TEST(OutputBuffer, RecordsKeepTheirContract) {
   OutputBuffer out;
   EXPECT_EQ(out.FileImage(), "hq\r\n");
-  std::string wide;
-  for (int i = 0; i < 200; ++i)
-    wide += "\x82\xA0";
+  const std::string wide(400, '\x82'); // 200 two-byte characters
   out.EmitLine("hd");
   out.EmitTextRecord("ch 0 0 1 0 \"", "abc\"");
   out.EmitLine(std::string(300, 'a'));

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <type_traits>
 #include <vector>
 
 namespace orvik::exchange::snap_test {
@@ -161,67 +162,41 @@ inline void AddRecord(Drawing &d, Gen &g, EntKind kind) {
                  g.Radians(), g.Radians(), g.Radians()};
     return shape(PaperShape(r.Outline, scale(r.Attr)));
   };
-  switch (kind) {
-  case EntKind::Point:
-    return points(m.AppendElement(m.Points, kind));
-  case EntKind::PointEx:
-    return points(m.AppendElement(m.PointsEx, kind));
-  case EntKind::Text:
-    return points(m.AppendElement(m.Texts, kind));
-  case EntKind::Line:
-    return points(m.AppendElement(m.Lines, kind));
-  case EntKind::Solid2:
-    return points(m.AppendElement(m.Solids2, kind));
-  case EntKind::Solid3:
-    return points(m.AppendElement(m.Solids3, kind));
-  case EntKind::Solid4:
-    return points(m.AppendElement(m.Solids4, kind));
-  case EntKind::Dim: { // its line and its text each in a group of their own
-    TJwwEntDim &r = m.AppendElement(m.Dims, kind);
-    points(r.Line);
-    return points(r.Text);
-  }
-  case EntKind::Circle: {
-    TJwwEntCircle &r = m.AppendElement(m.Circles, kind);
-    r.X = g.Coord(), r.Y = g.Coord(), r.Radius = g.Radius();
-    const double s = scale(r.Attr);
-    shape({r.X / s, r.Y / s, r.Radius / s, 1, 0, kTwoPi, 0});
-    return;
-  }
-  case EntKind::Arc: {
-    TJwwEntArc &r = m.AppendElement(m.Arcs, kind);
-    r.X = g.Coord(), r.Y = g.Coord(), r.Radius = g.Radius();
-    r.Flatness = g.Flatness(), r.StartAngle = g.Degrees();
-    r.Tilt = g.Degrees();
-    r.EndAngle = g.Chance(0.3) ? r.StartAngle + g.Degrees() : g.Degrees();
-    const double s = scale(r.Attr), deg = kPi / 180;
-    shape({r.X / s, r.Y / s, r.Radius / s, r.Flatness, r.StartAngle * deg,
-           (r.EndAngle - r.StartAngle) * deg, r.Tilt * deg});
-    return;
-  }
-  case EntKind::SolidSc:
-  case EntKind::SolidSe: {
-    TJwwEntSolidArc &r = m.AppendElement(
-        kind == EntKind::SolidSc ? m.SolidsSc : m.SolidsSe, kind);
-    outline(r);
-    r.Code = g.Pick({100, 0, 5, -1, 1, 7, 99});
-    return;
-  }
-  case EntKind::SolidSo:
-  case EntKind::SolidSg: {
-    const bool even = kind == EntKind::SolidSg;
-    TJwwEntSolidRing &r = m.AppendElement(even ? m.SolidsSg : m.SolidsSo, kind);
-    const ArcShape outer = outline(r);
-    r.InnerRadius =
-        g.Chance(0.8) ? r.Outline.Radius * g.Uniform(0, 1.2) : g.Radius();
-    shape(geometry::InnerArc(
-        even ? geometry::RingMode::EvenWidth : geometry::RingMode::SameFlatness,
-        outer, r.InnerRadius / m.ScaleOfGroup(r.Attr.Group)));
-    return;
-  }
-  case EntKind::Block:
-    return;
-  }
+  // The fields of the new record r, by its type.
+  const auto fill = [&](auto &r) {
+    using R = std::remove_reference_t<decltype(r)>;
+    if constexpr (std::is_same_v<R, TJwwEntDim>) { // a group for each part
+      points(r.Line);
+      points(r.Text);
+    } else if constexpr (std::is_same_v<R, TJwwEntCircle>) {
+      r.X = g.Coord(), r.Y = g.Coord(), r.Radius = g.Radius();
+      const double s = scale(r.Attr);
+      shape({r.X / s, r.Y / s, r.Radius / s, 1, 0, kTwoPi, 0});
+    } else if constexpr (std::is_same_v<R, TJwwEntArc>) {
+      r.X = g.Coord(), r.Y = g.Coord(), r.Radius = g.Radius();
+      r.Flatness = g.Flatness(), r.StartAngle = g.Degrees();
+      r.Tilt = g.Degrees();
+      r.EndAngle = g.Chance(0.3) ? r.StartAngle + g.Degrees() : g.Degrees();
+      const double s = scale(r.Attr), deg = kPi / 180;
+      shape({r.X / s, r.Y / s, r.Radius / s, r.Flatness, r.StartAngle * deg,
+             (r.EndAngle - r.StartAngle) * deg, r.Tilt * deg});
+    } else if constexpr (std::is_same_v<R, TJwwEntSolidArc>) {
+      outline(r);
+      r.Code = g.Pick({100, 0, 5, -1, 1, 7, 99});
+    } else if constexpr (std::is_same_v<R, TJwwEntSolidRing>) {
+      const ArcShape outer = outline(r);
+      r.InnerRadius =
+          g.Chance(0.8) ? r.Outline.Radius * g.Uniform(0, 1.2) : g.Radius();
+      shape(geometry::InnerArc(
+          kind == EntKind::SolidSg ? geometry::RingMode::EvenWidth
+                                   : geometry::RingMode::SameFlatness,
+          outer, r.InnerRadius / m.ScaleOfGroup(r.Attr.Group)));
+    } else {
+      points(r);
+    }
+  };
+  if (kind != EntKind::Block)
+    VisitList(m, kind, [&](auto &list) { fill(m.AppendElement(list, kind)); });
 }
 
 // Where the two tangents of a tangent zone, each moved away from the

@@ -1,7 +1,8 @@
 #pragma once
-// Pixel tests: white images, pixel colours in the Colour32 order, and the
-// box of the pixels that are not white.
+// Pixel tests: views, white images, pixel colours in the Colour32 order,
+// and the box of the pixels that are not white.
 
+#include "orvik/geometry/view_state.h"
 #include "orvik/util/colour.h"
 
 #include <QImage>
@@ -11,6 +12,15 @@
 #include <climits>
 
 namespace orvik::test {
+
+// A w x h pixel view centred on (x, y) mm at `scale` pixels per mm.
+inline geometry::ViewState ViewOf(int w, int h, double x, double y,
+                                  double scale) {
+  geometry::ViewState v;
+  v.ViewWidth = w, v.ViewHeight = h;
+  v.CentreWindow(x, y, scale);
+  return v;
+}
 
 inline QImage WhiteImage(int w, int h) {
   QImage image(w, h, QImage::Format_RGB32);
@@ -32,6 +42,7 @@ inline bool IsWhite(const QImage &image, int x, int y) {
 struct PixelBox {
   int min_x = INT_MAX, min_y = INT_MAX, max_x = INT_MIN, max_y = INT_MIN;
   int count = 0;
+  std::array<int, 4> Bounds() const { return {min_x, min_y, max_x, max_y}; }
 };
 
 // The pixels that are not white within x0 <= x < x1, y0 <= y < y1 (the
@@ -49,11 +60,6 @@ inline PixelBox InkBox(const QImage &image, int x0 = 0, int y0 = 0,
         ++box.count;
       }
   return box;
-}
-
-// min x, min y, max x, max y.
-inline std::array<int, 4> Bounds(const PixelBox &b) {
-  return {b.min_x, b.min_y, b.max_x, b.max_y};
 }
 
 } // namespace orvik::test

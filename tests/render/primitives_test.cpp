@@ -3,6 +3,8 @@
 // markers; clipping and pixel rounding (the canvas's own pixels are in
 // canvas_test.cpp).
 
+#include "pixel_support.h"
+
 #include "orvik/exchange/elements.h"
 #include "orvik/render/clipping.h"
 #include "orvik/render/point_markers.h"
@@ -12,18 +14,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 namespace orvik::render {
 namespace {
 
 // 10 x 10 mm at 10 px per mm: (x, y) mm is the pixel (10 x, 100 - 10 y).
-ViewState TenByTen() {
-  ViewState v;
-  v.ViewWidth = v.ViewHeight = 100;
-  v.CentreWindow(5, 5, 10);
-  return v;
-}
+ViewState TenByTen() { return test::ViewOf(100, 100, 5, 5, 10); }
 
 class Recorded : public ::testing::Test {
 protected:
@@ -178,8 +174,7 @@ TEST_F(Recorded, BorderLineAndTurnedArrowhead) {
 // (2.5, 2.5) and from (-2.5, -2.5) mm. Filled and plain twins draw the
 // same; every code draws something.
 TEST_F(Recorded, PointMarkers) {
-  view_.ViewWidth = view_.ViewHeight = 1000;
-  view_.CentreWindow(0, 0, 100);
+  view_ = test::ViewOf(1000, 1000, 0, 0, 100);
   const auto draw = [this](int code, int width, double scale, double angle) {
     DrawPointMarker(p_, code, width, 1, scale, angle, 0, 0);
     return Shapes();
@@ -195,6 +190,14 @@ TEST_F(Recorded, PointMarkers) {
     EXPECT_EQ(draw(a, 0, 1.5, 0.3), draw(b, 0, 1.5, 0.3)) << a;
   for (int code = -8; code <= 12; ++code)
     EXPECT_NE(draw(code, 0, 1, 0.7), "") << code;
+  // Markers take a solid pen; the outline-only symbols draw no circle (72
+  // chords) besides, the wave its two arcs of 72 chords only.
+  for (const int code : {-1, -4, -5, -6, -7, 8, 9, 10, 11}) {
+    DrawPointMarker(p_, code, 0, 1, 1, 0, 0, 0);
+    EXPECT_EQ(canvas_.Calls()[1].style, static_cast<int>(PenStyle::Solid));
+    EXPECT_LT(canvas_.Count(CanvasOp::LineTo), code == 8 ? 145u : 72u) << code;
+    canvas_.Clear();
+  }
 }
 
 // On a border is outside. Segments inside stay, across borders are cut
@@ -227,8 +230,7 @@ TEST(Clipping, Table) {
   EXPECT_EQ(ToScreen(unit, 2.5, 0), (PixelPoint{3, 100}));
   EXPECT_EQ(ToScreen(unit, -2.5, 2.5), (PixelPoint{-3, 97}));
   EXPECT_EQ(ToScreen(unit, 2.4999, 0.5), (PixelPoint{2, 99}));
-  EXPECT_EQ(ToScreen(unit, 1e308, -std::numeric_limits<double>::infinity()),
-            (PixelPoint{1 << 30, 1 << 30}));
+  EXPECT_EQ(ToScreen(unit, 1e308, -HUGE_VAL), (PixelPoint{1 << 30, 1 << 30}));
   EXPECT_EQ(ToScreen(unit, std::nan(""), 5), (PixelPoint{0, 95}));
   EXPECT_EQ(
       (std::array{RoundHalfEven(2.5), RoundHalfEven(-2.5), RoundHalfEven(3.5)}),

@@ -21,12 +21,7 @@ using test::PixelAt;
 using test::Read;
 
 // 100 x 100 mm at 2 px per mm: (x, y) mm is the pixel (2 x, 200 - 2 y).
-ViewState View() {
-  ViewState v;
-  v.ViewWidth = v.ViewHeight = 200;
-  v.CentreWindow(50, 50, 2);
-  return v;
-}
+ViewState View() { return test::ViewOf(200, 200, 50, 50, 2); }
 
 // The model's elements drawn in View().
 void DrawOn(Canvas &canvas, const exchange::DrawingModel &m,
@@ -61,7 +56,7 @@ TEST(ElementRenderer, HandWorkedPixels) {
   // An image reference of 20 mm at (10, 10) mm: a box of pixels 20..59
   // across and 140..179 down, hatched "/" inside.
   const QImage image = Draw(Read("ch 10 10 1 0 \"^@BMdoor.bmp,20\r\n"));
-  EXPECT_EQ(test::Bounds(InkBox(image)), (std::array{20, 140, 59, 179}));
+  EXPECT_EQ(InkBox(image).Bounds(), (std::array{20, 140, 59, 179}));
   // The "/" hatch lights the pixels where x + y = 7 (mod 8).
   EXPECT_TRUE(!test::IsWhite(image, 30, 145) && !test::IsWhite(image, 31, 144));
   EXPECT_TRUE(test::IsWhite(image, 31, 145) && test::IsWhite(image, 30, 144));

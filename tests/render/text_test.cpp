@@ -7,11 +7,14 @@
 #include "exchange_support.h"
 #include "orvik/render/font_mapping.h"
 #include "orvik/render/image_canvas.h"
+#include "orvik/render/japanese_calendar.h"
 #include "orvik/render/recording_canvas.h"
 #include "orvik/render/sjis_codec.h"
 #include "orvik/render/text_renderer.h"
 
 #include <gtest/gtest.h>
+
+#include <ctime>
 
 namespace orvik::render {
 namespace {
@@ -24,9 +27,7 @@ protected:
   Texts()
       : canvas_(400, 200), p_(canvas_, view_, pens_), clock_({2005, 5, 9}),
         codes_(info_, clock_), text_(p_, &codes_) {
-    view_.ViewWidth = 400;
-    view_.ViewHeight = 200;
-    view_.CentreWindow(20, 10, 10);
+    view_ = test::ViewOf(400, 200, 20, 10, 10);
     p_.SetPen(0, PenStyle::Solid, 0);
   }
   // From (x, y) towards (x + dx, y + dy), height 3 and width 2 mm: the
@@ -260,6 +261,20 @@ TEST(SpecialCodes, Table) {
   check("%SS=2/1|%ss=2", {2005, 5, 9});
   info.Scale = 1e-320; // 10 / s overflows
   check("%SS=%SS", {2005, 5, 9});
+}
+
+// The first of each month of 2025, from Wednesday 1 January on, each
+// month's length later (0 is Sunday); the host's clock in local time, the
+// month as strftime spells it.
+TEST(Calendar, WeekdaysAndTheHostsClock) {
+  std::string days;
+  for (int month = 1; month <= 12; ++month)
+    days += std::to_string(JapaneseCalendar::Weekday(2025, month, 1));
+  EXPECT_EQ(days, "366240251361");
+  const std::time_t t = std::time(nullptr);
+  char month[8];
+  std::strftime(month, sizeof month, "%m", std::localtime(&t));
+  EXPECT_EQ(SystemClock().Now().month, std::stoi(month));
 }
 
 QImage Glyphs(const std::string &face, int width, int escapement, int w, int h,
