@@ -124,16 +124,19 @@ struct Drawing {
   std::vector<ArcShape> outlines; // of the curved records
 };
 
-// Appends a record of `kind` with random fields and notes what it offers.
-inline void AddRecord(Drawing &d, Gen &g, EntKind kind) {
-  DrawingModel &m = d.m;
-  const auto scale = [&](TJwwEntAttr &a) {
+// Gives new records random fields and notes what they offer.
+struct Filler {
+  Drawing &d;
+  Gen &g;
+  EntKind kind;
+
+  double Scale(TJwwEntAttr &a) {
     a.Group = g.Chance(0.05 * g.odd) ? g.Pick({-1, 16, 99}) : g.Int(0, 15);
-    return m.ScaleOfGroup(a.Group);
-  };
+    return d.m.ScaleOfGroup(a.Group);
+  }
   // Random points for record r (X, Y or X1, Y1 .. X4, Y4).
-  const auto points = [&](auto &r) {
-    const double s = scale(r.Attr);
+  template <class R> void Points(R &r) {
+    const double s = Scale(r.Attr);
     const auto put = [&](double &x, double &y) {
       x = g.Coord(), y = g.Coord();
       d.offered.push_back({x / s, y / s});
@@ -146,8 +149,8 @@ inline void AddRecord(Drawing &d, Gen &g, EntKind kind) {
       put(r.X3, r.Y3);
     if constexpr (requires { r.X4; })
       put(r.X4, r.Y4);
-  };
-  const auto shape = [&](const ArcShape &a) {
+  }
+  ArcShape Shape(const ArcShape &a) {
     d.outlines.push_back(a);
     d.offered.insert(d.offered.end(),
                      {{a.cx, a.cy},
@@ -156,47 +159,51 @@ inline void AddRecord(Drawing &d, Gen &g, EntKind kind) {
                       geometry::PointAt(a, g.Uniform(0, kTwoPi)),
                       geometry::ArcTangentApex(a).apex});
     return a;
-  };
-  const auto outline = [&](auto &r) {
+  }
+  template <class R> ArcShape Outline(R &r) {
     r.Outline = {g.Coord(),   g.Coord(),   g.Radius(), g.Flatness(),
                  g.Radians(), g.Radians(), g.Radians()};
-    return shape(PaperShape(r.Outline, scale(r.Attr)));
-  };
-  // The fields of the new record r, by its type.
-  const auto fill = [&](auto &r) {
-    using R = std::remove_reference_t<decltype(r)>;
+    return Shape(PaperShape(r.Outline, Scale(r.Attr)));
+  }
+  template <class R> void operator()(R &r) {
     if constexpr (std::is_same_v<R, TJwwEntDim>) { // a group for each part
-      points(r.Line);
-      points(r.Text);
+      Points(r.Line);
+      Points(r.Text);
     } else if constexpr (std::is_same_v<R, TJwwEntCircle>) {
       r.X = g.Coord(), r.Y = g.Coord(), r.Radius = g.Radius();
-      const double s = scale(r.Attr);
-      shape({r.X / s, r.Y / s, r.Radius / s, 1, 0, kTwoPi, 0});
+      const double s = Scale(r.Attr);
+      Shape({r.X / s, r.Y / s, r.Radius / s, 1, 0, kTwoPi, 0});
     } else if constexpr (std::is_same_v<R, TJwwEntArc>) {
       r.X = g.Coord(), r.Y = g.Coord(), r.Radius = g.Radius();
       r.Flatness = g.Flatness(), r.StartAngle = g.Degrees();
       r.Tilt = g.Degrees();
       r.EndAngle = g.Chance(0.3) ? r.StartAngle + g.Degrees() : g.Degrees();
-      const double s = scale(r.Attr), deg = kPi / 180;
-      shape({r.X / s, r.Y / s, r.Radius / s, r.Flatness, r.StartAngle * deg,
+      const double s = Scale(r.Attr), deg = kPi / 180;
+      Shape({r.X / s, r.Y / s, r.Radius / s, r.Flatness, r.StartAngle * deg,
              (r.EndAngle - r.StartAngle) * deg, r.Tilt * deg});
     } else if constexpr (std::is_same_v<R, TJwwEntSolidArc>) {
-      outline(r);
+      Outline(r);
       r.Code = g.Pick({100, 0, 5, -1, 1, 7, 99});
     } else if constexpr (std::is_same_v<R, TJwwEntSolidRing>) {
-      const ArcShape outer = outline(r);
+      const ArcShape outer = Outline(r);
       r.InnerRadius =
           g.Chance(0.8) ? r.Outline.Radius * g.Uniform(0, 1.2) : g.Radius();
-      shape(geometry::InnerArc(
+      Shape(geometry::InnerArc(
           kind == EntKind::SolidSg ? geometry::RingMode::EvenWidth
                                    : geometry::RingMode::SameFlatness,
-          outer, r.InnerRadius / m.ScaleOfGroup(r.Attr.Group)));
+          outer, r.InnerRadius / d.m.ScaleOfGroup(r.Attr.Group)));
     } else {
-      points(r);
+      Points(r);
     }
-  };
+  }
+};
+
+// Appends a record of `kind` (a searched one) with random fields.
+inline void AddRecord(Drawing &d, Gen &g, EntKind kind) {
+  Filler fill{d, g, kind};
   if (kind != EntKind::Block)
-    VisitList(m, kind, [&](auto &list) { fill(m.AppendElement(list, kind)); });
+    VisitList(d.m, kind,
+              [&](auto &list) { fill(d.m.AppendElement(list, kind)); });
 }
 
 // Where the two tangents of a tangent zone, each moved away from the

@@ -138,7 +138,7 @@ void Probe(Region r, std::initializer_list<ArcShape> shapes, double inner,
   }
 }
 
-TEST(InsideRegions, HandWorkedProbes) {
+TEST(InsideRegions, HandWorkedEllipsesSectorsAndSegments) {
   using enum Region;
   // Radius 5 about (1, 2) widened by 0.1, (4.7, 5.7) 5.23 away; semi-axes
   // 4 and 2 turned upright (1.5^2/4 + 2.9^2/16 > 1); the limit included; a
@@ -176,6 +176,10 @@ TEST(InsideRegions, HandWorkedProbes) {
     EXPECT_FALSE(Inside(Segment, Arc(1, 1, 10, a, kPi), 0, u, v, 0.1));
   }
   Probe(Segment, {Arc(0, 0, 10, 0, kTwoPi)}, 0, 0, "in -3 -3");
+}
+
+TEST(InsideRegions, HandWorkedZonesAndRings) {
+  using enum Region;
   // Tangent zones: the unit quarter's tangents x = 1 and y = 1 meet at
   // (1, 1); at 120 degrees the far tangent is x cos 120 + y sin 120 = 1;
   // at 270 degrees the disc and the corner up to (10, -10); a half turn
