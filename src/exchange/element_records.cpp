@@ -58,19 +58,8 @@ bool ExchangeReader::ParseElementRecord(std::string_view key, int n) {
   } else if (const int text_class = TextClassOf(key);
              text_class >= 0 && n >= 6) {
     ReadText(text_class);
-  } else if (key == "pt" && n == 3) {
-    TJwwEntPoint &p = m.AppendElement(m.Points, EntKind::Point);
-    p.Attr.Colour = m.Attr.CurPointColour;
-    p.X = Real(1);
-    p.Y = Real(2);
-  } else if (key == "pt" && n >= 6) {
-    TJwwEntPointEx &p = m.AppendElement(m.PointsEx, EntKind::PointEx);
-    p.Attr.Colour = m.Attr.CurPointColour;
-    p.X = Real(1);
-    p.Y = Real(2);
-    p.Value1 = Real(3);
-    p.Value2 = Real(4);
-    p.Code = Int(5);
+  } else if (key == "pt" && (n == 3 || n >= 6)) {
+    ReadPoint(n);
   } else if (key == "BL" && n >= 4) {
     TJwwEntBlk &b = m.AppendElement(m.Blocks, EntKind::Block);
     b.X = Real(1);
@@ -79,25 +68,50 @@ bool ExchangeReader::ParseElementRecord(std::string_view key, int n) {
   } else if (key == "sl" && (n == 5 || n == 7 || n >= 9)) {
     ReadSolid(n);
   } else if ((key == "sc" || key == "se") && n >= 9) {
-    const bool sc = key == "sc";
-    TJwwEntSolidArc &s = sc ? m.AppendElement(m.SolidsSc, EntKind::SolidSc)
-                            : m.AppendElement(m.SolidsSe, EntKind::SolidSe);
+    TJwwEntSolidArc &s = key == "sc"
+                             ? m.AppendElement(m.SolidsSc, EntKind::SolidSc)
+                             : m.AppendElement(m.SolidsSe, EntKind::SolidSe);
     s.Rgb = m.Attr.CurSolidRgb;
-    s.V1 = Real(1), s.V2 = Real(2), s.V3 = Real(3), s.V4 = Real(4);
-    s.V5 = Real(5), s.V6 = Real(6), s.V7 = Real(7);
+    ReadOutline(s.Outline);
     s.Code = Int(8);
   } else if ((key == "so" || key == "sg") && n >= 9) {
-    const bool so = key == "so";
-    TJwwEntSolidRing &s = so ? m.AppendElement(m.SolidsSo, EntKind::SolidSo)
-                             : m.AppendElement(m.SolidsSg, EntKind::SolidSg);
+    TJwwEntSolidRing &s = key == "so"
+                              ? m.AppendElement(m.SolidsSo, EntKind::SolidSo)
+                              : m.AppendElement(m.SolidsSg, EntKind::SolidSg);
     s.Rgb = m.Attr.CurSolidRgb;
-    s.V1 = Real(1), s.V2 = Real(2), s.V3 = Real(3), s.V4 = Real(4);
-    s.V5 = Real(5), s.V6 = Real(6), s.V7 = Real(7), s.V8 = Real(8);
+    ReadOutline(s.Outline);
+    s.InnerRadius = Real(8);
   } else {
     return false;
   }
   EndElementRecord();
   return true;
+}
+
+// "pt" with X and Y, or with marker scale, angle and code as well.
+void ExchangeReader::ReadPoint(int n) {
+  DrawingModel &m = m_;
+  if (n == 3) {
+    TJwwEntPoint &p = m.AppendElement(m.Points, EntKind::Point);
+    p.Attr.Colour = m.Attr.CurPointColour;
+    p.X = Real(1);
+    p.Y = Real(2);
+    return;
+  }
+  TJwwEntPointEx &p = m.AppendElement(m.PointsEx, EntKind::PointEx);
+  p.Attr.Colour = m.Attr.CurPointColour;
+  p.X = Real(1);
+  p.Y = Real(2);
+  p.Value1 = Real(3);
+  p.Value2 = Real(4);
+  p.Code = Int(5);
+}
+
+// The seven numbers after an arc-shaped solid's key.
+void ExchangeReader::ReadOutline(TJwwSolidOutline &outline) {
+  int field = 1;
+  for (double TJwwSolidOutline::*value : kOutlineFileOrder)
+    outline.*value = Real(field++);
 }
 
 void ExchangeReader::EndElementRecord() {

@@ -32,6 +32,11 @@ bool NoDirection(const TJwwEntText &t) {
 
 bool IsBlank(std::string_view text) { return StripBlanks(text).empty(); }
 
+// The host draws no outline without a radius or a flatness.
+bool Drawable(const TJwwSolidOutline &o) {
+  return o.Radius > kTol && std::fabs(o.Flatness) > kTol;
+}
+
 } // namespace
 
 void RecordWriter::WriteElement(const TJwwEntOrder &entry) {
@@ -241,27 +246,35 @@ void RecordWriter::WriteSolid4(const TJwwEntSolid4 &e) {
     EmitRecord("sl", {e.X1, e.Y1, e.X2, e.Y2, e.X3, e.Y3, e.X4, e.Y4});
 }
 
+void RecordWriter::RealOutline(const TJwwSolidOutline &o) {
+  for (double TJwwSolidOutline::*value : kOutlineFileOrder)
+    Real(o.*value);
+}
+
 // "sc" takes codes 100, 5, 0 and -1; "se" only 100 and 0.
 void RecordWriter::WriteSolidArc(const TJwwEntSolidArc &e, bool is_se) {
   WriteSolidAttributes(e.Attr, e.Rgb, is_se);
   const bool code_ok =
-      e.Code == 100 || e.Code == 0 || (!is_se && (e.Code == 5 || e.Code == -1));
-  if (!(e.V3 > kTol && std::fabs(e.V4) > kTol && code_ok))
+      e.Code == kDiscCode || e.Code == kSectorCode ||
+      (!is_se && (e.Code == kSegmentCode || e.Code == kTangentCode));
+  if (!(Drawable(e.Outline) && code_ok))
     return;
   BeginElement(is_se ? "se" : "sc");
-  for (double v : {e.V1, e.V2, e.V3, e.V4, e.V5, e.V6, e.V7})
-    Real(v);
+  RealOutline(e.Outline);
   Int(e.Code);
   End();
 }
 
-// The inner radius V8 must lie strictly inside the outer radius V3.
+// The inner radius must lie strictly inside the outer one.
 void RecordWriter::WriteSolidRing(const TJwwEntSolidRing &e, bool is_sg) {
   WriteSolidAttributes(e.Attr, e.Rgb, false);
-  if (e.V3 > kTol && e.V8 > kTol && e.V8 < e.V3 - kTol &&
-      std::fabs(e.V4) > kTol)
-    EmitRecord(is_sg ? "sg" : "so",
-               {e.V1, e.V2, e.V3, e.V4, e.V5, e.V6, e.V7, e.V8});
+  if (!(Drawable(e.Outline) && e.InnerRadius > kTol &&
+        e.InnerRadius < e.Outline.Radius - kTol))
+    return;
+  BeginElement(is_sg ? "sg" : "so");
+  RealOutline(e.Outline);
+  Real(e.InnerRadius);
+  End();
 }
 
 } // namespace orvik::exchange

@@ -67,19 +67,18 @@ int FieldScanner::SplitCopying(std::string_view line) {
   start_[0] = 0;
   bool separating = true;
 
-  const std::size_t n = line.size();
-  for (std::size_t i = 0; i < n; ++i) {
+  for (std::size_t i = 0, length = 0; i < line.size(); i += length) {
+    length = CharLengthAt(line, i);
     const auto c = static_cast<unsigned char>(line[i]);
-    if (IsLeadByte(c)) {
-      if (i + 1 == n)
-        break;
+    if (length == 2) {
       if (static_cast<unsigned char>(line[i + 1]) >= 0x20) {
         out[w++] = line[i];
         out[w++] = line[i + 1];
       }
-      ++i;
       continue;
     }
+    if (IsLeadByte(c)) // the last byte, without its second byte
+      break;
     if (separating) {
       if (c == '"') {
         separating = false;

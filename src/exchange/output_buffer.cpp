@@ -24,15 +24,11 @@ bool HasControlByte(std::string_view s) {
 // byte is broken and dropped whole, so no lead byte is left orphaned.
 void DropControlBytes(std::string_view s, std::string &out) {
   out.clear();
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (IsLeadByte(c) && i + 1 < s.size()) {
-      if (static_cast<unsigned char>(s[i + 1]) >= 0x20)
-        out.append(s.substr(i, 2));
-      ++i;
-    } else if (c >= 0x20) {
-      out.push_back(s[i]);
-    }
+  for (std::size_t i = 0, n = 0; i < s.size(); i += n) {
+    n = CharLengthAt(s, i);
+    // The character's last byte is the one that may be a control byte.
+    if (static_cast<unsigned char>(s[i + n - 1]) >= 0x20)
+      out.append(s.substr(i, n));
   }
 }
 

@@ -27,13 +27,6 @@ struct Window {
   }
 };
 
-ArcShape SolidShape(const TJwwEntSolidArc &r, double s) {
-  return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
-}
-ArcShape SolidShape(const TJwwEntSolidRing &r, double s) {
-  return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
-}
-
 bool Snap(const TJwwEntPoint &r, const Window &w, Point2 &out) {
   return w.Try(r.X, r.Y, out);
 }
@@ -47,12 +40,12 @@ bool Snap(const TJwwEntCircle &r, const Window &w, Point2 &out) {
   const ArcShape shape{r.X / w.s, r.Y / w.s, r.Radius / w.s,
                        1.0,       0.0,       2 * std::numbers::pi,
                        0.0};
-  return geometry::SnapCircleOrArc(1, out, shape, w.px, w.py, w.tol);
+  return geometry::SnapCircleOrArc(true, out, shape, w.px, w.py, w.tol);
 }
 bool Snap(const TJwwEntArc &r, const Window &w, Point2 &out) {
   const double start = geometry::DegreesIntoTurn(r.StartAngle);
   const double sweep = geometry::DegreesIntoTurn(r.EndAngle - r.StartAngle);
-  const int force_full = std::fabs(sweep) <= 1e-8 ? 1 : 0;
+  const bool force_full = std::fabs(sweep) <= 1e-8;
   const ArcShape shape{r.X / w.s,         r.Y / w.s,         r.Radius / w.s,
                        r.Flatness,        start * kDegToRad, sweep * kDegToRad,
                        r.Tilt * kDegToRad};
@@ -74,27 +67,33 @@ bool Snap(const TJwwEntSolid4 &r, const Window &w, Point2 &out) {
 }
 
 bool SnapSc(const TJwwEntSolidSc &r, const Window &w, Point2 &out) {
-  if (r.Code == 100)
-    return geometry::SnapSolidDisc(out, r.V1 / w.s, r.V2 / w.s, r.V3 / w.s,
-                                   r.V4, r.V5, w.px, w.py, w.tol);
-  const ArcShape shape = SolidShape(r, w.s);
-  if (r.Code == 0)
-    return geometry::SnapSolidSector(out, shape, w.px, w.py, w.tol);
-  if (r.Code == 5)
-    return geometry::SnapSolidSegment(out, shape, w.px, w.py, w.tol);
-  return geometry::SnapSolidTangentZone(out, shape, w.px, w.py, w.tol);
+  const ArcShape s = PaperShape(r.Outline, w.s);
+  switch (r.Code) {
+  case kDiscCode:
+    return geometry::SnapSolidDisc(out, s.cx, s.cy, s.radius, s.flatness,
+                                   s.tilt, w.px, w.py, w.tol);
+  case kSectorCode:
+    return geometry::SnapSolidSector(out, s, w.px, w.py, w.tol);
+  case kSegmentCode:
+    return geometry::SnapSolidSegment(out, s, w.px, w.py, w.tol);
+  default:
+    return geometry::SnapSolidTangentZone(out, s, w.px, w.py, w.tol);
+  }
 }
+// An "se" solid of a code other than 0 snaps as a whole ellipse.
 bool SnapSe(const TJwwEntSolidSe &r, const Window &w, Point2 &out) {
+  const ArcShape s = PaperShape(r.Outline, w.s);
   if (r.Code != 0)
-    return geometry::SnapFullEllipse(out, r.V1 / w.s, r.V2 / w.s, r.V3 / w.s,
-                                     r.V4, r.V5, w.px, w.py, w.tol);
-  return geometry::SnapArc(out, SolidShape(r, w.s), w.px, w.py, w.tol);
+    return geometry::SnapFullEllipse(out, s.cx, s.cy, s.radius, s.flatness,
+                                     s.tilt, w.px, w.py, w.tol);
+  return geometry::SnapArc(out, s, w.px, w.py, w.tol);
 }
-// "so" rings are of mode 0, "sg" rings of mode 1.
-template <int RingMode>
+// "so" rings keep their flatness inside, "sg" rings are bands of even
+// width.
+template <geometry::RingMode Mode>
 bool SnapRing(const TJwwEntSolidRing &r, const Window &w, Point2 &out) {
-  return geometry::SnapSolidRing(RingMode, out, SolidShape(r, w.s), r.V8 / w.s,
-                                 w.px, w.py, w.tol);
+  return geometry::SnapSolidRing(Mode, out, PaperShape(r.Outline, w.s),
+                                 r.InnerRadius / w.s, w.px, w.py, w.tol);
 }
 
 // A dimension offers its line's ends and its text's start point, each part
@@ -162,9 +161,11 @@ SnapHit SnapInRange(const DrawingModel &m, EntKind kind, std::size_t first,
   case EntKind::SolidSe:
     return Scan(m, kind, m.SolidsSe, first, last, px, py, tol, SnapSe);
   case EntKind::SolidSo:
-    return Scan(m, kind, m.SolidsSo, first, last, px, py, tol, SnapRing<0>);
+    return Scan(m, kind, m.SolidsSo, first, last, px, py, tol,
+                SnapRing<geometry::RingMode::SameFlatness>);
   case EntKind::SolidSg:
-    return Scan(m, kind, m.SolidsSg, first, last, px, py, tol, SnapRing<1>);
+    return Scan(m, kind, m.SolidsSg, first, last, px, py, tol,
+                SnapRing<geometry::RingMode::EvenWidth>);
   case EntKind::Block:
     break;
   }

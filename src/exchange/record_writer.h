@@ -56,6 +56,8 @@ private:
                       std::string_view text);
   // An element record: its key and the values, after its z flags.
   void EmitRecord(const char *key, std::initializer_list<double> values);
+  // An arc-shaped solid's outline in the file's order, value by value.
+  void RealOutline(const TJwwSolidOutline &outline);
 
   // Numeric records are written in place in the output buffer: Begin
   // starts one with its key, Real and Int add a value after one blank (no

@@ -87,13 +87,6 @@ void AddTangentZone(Footprint &f, const ArcShape &s);
 // The larger of |radius| and |radius * flatness|.
 double OutlineRadius(const ArcShape &s);
 
-inline ArcShape SolidShape(const TJwwEntSolidArc &r, double s) {
-  return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
-}
-inline ArcShape SolidShape(const TJwwEntSolidRing &r, double s) {
-  return {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, r.V6, r.V7, r.V5};
-}
-
 // Each kind's candidates as point_snap.cpp builds them, in paper millimetres.
 struct Tracer {
   const DrawingModel &m;
@@ -150,22 +143,21 @@ struct Tracer {
   }
   // Disc, sector and segment solids hit inside or on their outline.
   void Sc(const TJwwEntSolidSc &r, Footprint &f) const {
-    const double s = Scale(r.Attr);
-    if (r.Code == 100)
-      AddOutline(f, {r.V1 / s, r.V2 / s, r.V3 / s, r.V4, 0, 0, r.V5});
-    else if (r.Code == 0 || r.Code == 5)
-      AddOutline(f, SolidShape(r, s));
+    const ArcShape shape = PaperShape(r.Outline, Scale(r.Attr));
+    if (r.Code == kDiscCode || r.Code == kSectorCode || r.Code == kSegmentCode)
+      AddOutline(f, shape);
     else
-      AddTangentZone(f, SolidShape(r, s));
+      AddTangentZone(f, shape);
   }
   void Se(const TJwwEntSolidSe &r, Footprint &f) const {
-    AddOutline(f, SolidShape(r, Scale(r.Attr)));
+    AddOutline(f, PaperShape(r.Outline, Scale(r.Attr)));
   }
   // A ring hits inside its outer outline or at its inner arc's end points.
-  void Ring(int mode, const TJwwEntSolidRing &r, Footprint &f) const {
-    const ArcShape outer = SolidShape(r, Scale(r.Attr));
+  void Ring(geometry::RingMode mode, const TJwwEntSolidRing &r,
+            Footprint &f) const {
+    const ArcShape outer = PaperShape(r.Outline, Scale(r.Attr));
     const ArcShape inner =
-        geometry::InnerArc(mode, outer, r.V8 / Scale(r.Attr));
+        geometry::InnerArc(mode, outer, r.InnerRadius / Scale(r.Attr));
     if (!AllFinite(outer.flatness, inner.flatness, inner.radius)) {
       f.boundable = false;
       return;

@@ -288,10 +288,12 @@ void SnapIndex::Build(const DrawingModel &m) {
        [&t](const Arcs &r, Footprint &f) { t.Sc(r, f); });
   file(EntKind::SolidSe, m.SolidsSe,
        [&t](const Arcs &r, Footprint &f) { t.Se(r, f); });
-  file(EntKind::SolidSo, m.SolidsSo,
-       [&t](const Ring &r, Footprint &f) { t.Ring(0, r, f); });
-  file(EntKind::SolidSg, m.SolidsSg,
-       [&t](const Ring &r, Footprint &f) { t.Ring(1, r, f); });
+  file(EntKind::SolidSo, m.SolidsSo, [&t](const Ring &r, Footprint &f) {
+    t.Ring(geometry::RingMode::SameFlatness, r, f);
+  });
+  file(EntKind::SolidSg, m.SolidsSg, [&t](const Ring &r, Footprint &f) {
+    t.Ring(geometry::RingMode::EvenWidth, r, f);
+  });
 }
 
 void SnapIndex::Clear() { kinds_ = {}; }

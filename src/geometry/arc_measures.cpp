@@ -73,10 +73,10 @@ ArcCorners ArcTangentApex(const ArcShape &shape) {
   return k;
 }
 
-ArcShape InnerArc(int ring_mode, const ArcShape &outer, double inner_radius) {
+ArcShape InnerArc(RingMode mode, const ArcShape &outer, double inner_radius) {
   ArcShape inner = outer;
   inner.radius = inner_radius;
-  if (ring_mode == 1) {
+  if (mode == RingMode::EvenWidth) {
     const double f =
         (outer.radius * outer.flatness - outer.radius) / inner_radius + 1;
     if (std::isfinite(f))

@@ -100,9 +100,9 @@ bool InsideTangentZone(const ArcShape &shape, double px, double py,
   return WideTangentZone(shape, b, px, py, tol);
 }
 
-bool InsideRingBand(int ring_mode, const ArcShape &shape, double inner_radius,
+bool InsideRingBand(RingMode mode, const ArcShape &shape, double inner_radius,
                     double px, double py, double tol) {
-  const ArcShape inner = InnerArc(ring_mode, shape, inner_radius);
+  const ArcShape inner = InnerArc(mode, shape, inner_radius);
   const Bearing outer_b = BearingOf(shape, px, py);
   if (!outer_b.NotOutside(tol) || !BearingOf(inner, px, py).NotInside(tol))
     return false;

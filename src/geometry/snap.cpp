@@ -65,12 +65,11 @@ bool SnapArc(Point2 &snap, const ArcShape &shape, double px, double py,
   return b.OnOutline(tol) && WithinSpan(shape.start, shape.sweep, b.param);
 }
 
-bool SnapCircleOrArc(int force_full, Point2 &snap, const ArcShape &shape,
+bool SnapCircleOrArc(bool force_full, Point2 &snap, const ArcShape &shape,
                      double px, double py, double tol) {
   ArcShape arc = shape;
   arc.sweep = WrapSweep(shape.sweep);
-  const bool full = force_full != 0 ||
-                    std::fabs(arc.sweep) < kFullTurnTolerance ||
+  const bool full = force_full || std::fabs(arc.sweep) < kFullTurnTolerance ||
                     std::fabs(arc.sweep - kTwoPi) < kFullTurnTolerance;
   if (full)
     return SnapFullEllipse(snap, shape.cx, shape.cy, shape.radius,
@@ -115,15 +114,15 @@ bool SnapSolidTangentZone(Point2 &snap, const ArcShape &shape, double px,
   return FilledResult(snap, inside, outline_hit, shape);
 }
 
-bool SnapSolidRing(int ring_mode, Point2 &snap, const ArcShape &shape,
+bool SnapSolidRing(RingMode mode, Point2 &snap, const ArcShape &shape,
                    double inner_radius, double px, double py, double tol) {
   if (SnapArcEnd(snap, shape, px, py, tol))
     return true;
-  const ArcShape inner = InnerArc(ring_mode, shape, inner_radius);
+  const ArcShape inner = InnerArc(mode, shape, inner_radius);
   if (SnapArcEnd(snap, inner, px, py, tol))
     return true;
   snap = CentreOf(shape);
-  return InsideRingBand(ring_mode, shape, inner_radius, px, py, tol);
+  return InsideRingBand(mode, shape, inner_radius, px, py, tol);
 }
 
 } // namespace orvik::geometry

@@ -1,7 +1,7 @@
 // Ellipses, elliptic arcs and the shapes of arc-shaped solids, all as
 // chords of 72 equal steps of the ellipse parameter.
 
-#include "orvik/geometry/arc_measures.h"
+#include "orvik/exchange/elements.h"
 #include "orvik/render/primitives.h"
 #include "orvik/util/plane.h"
 
@@ -12,12 +12,6 @@ namespace {
 
 constexpr int kSteps = 72;
 constexpr double kDegree = kPi / 180.0;
-// Shape parameters compare with this tolerance.
-constexpr double kParamTol = 1e-10;
-
-bool Is(double param, double value) {
-  return std::fabs(param - value) <= kParamTol;
-}
 
 // cos and sin of the 73 whole-ellipse angles 0, 5, ..., 360 degrees.
 struct FiveDegreeTable {
@@ -108,68 +102,42 @@ void Primitives::AddWholeEllipse(const geometry::ArcShape &s, int count) {
     world_points_.push_back(ellipse.AtDegreesTimesFive(k));
 }
 
-void Primitives::BuildArcShape(int kind, double param, double sweep,
-                               double start, double tilt, double flatness,
-                               double radius, double cx, double cy) {
-  const geometry::ArcShape s{cx, cy, radius, flatness, start, sweep, tilt};
+void Primitives::FillArcSolid(const geometry::ArcShape &s, std::int32_t code) {
+  using namespace exchange;
   world_points_.clear();
-  switch (kind) {
-  case 101:
-    if (Is(param, 100)) {
-      AddWholeEllipse(s, kSteps); // 0 .. 355 degrees
-    } else {
-      AddArcPoints(s);
-      if (Is(param, 0)) {
-        world_points_.push_back({cx, cy}); // sector
-      } else if (!Is(param, 5)) {
-        world_points_.push_back(TangentCorner(s)); // tangent zone
-      }
-    }
-    DrawPolygon();
-    break;
-  case 111:
-    if (Is(param, 100)) {
-      AddWholeEllipse(s, kSteps + 1); // 0 .. 360 degrees
-    } else {
-      AddArcPoints(s);
-    }
-    DrawPolyline();
-    break;
-  case 105:
-  case 106: {
+  if (code == kDiscCode) {
+    AddWholeEllipse(s, kSteps); // 0 .. 355 degrees
+  } else {
     AddArcPoints(s);
-    // The inner arc from the end back to the start.
-    geometry::ArcShape inner =
-        geometry::InnerArc(kind == 106 ? 1 : 0, s, param);
-    inner.start = start + sweep;
-    inner.sweep = -sweep;
-    AddArcPoints(inner);
-    DrawPolygon();
-    break;
+    if (code == kSectorCode)
+      world_points_.push_back({s.cx, s.cy});
+    else if (code != kSegmentCode) // the chord closes a segment
+      world_points_.push_back(geometry::ArcTangentApex(s).apex);
   }
-  default:
-    break;
-  }
-  world_points_.clear();
+  DrawPolygon();
 }
 
-// Where the tangents at the arc's ends meet: the line through the first
-// arc point in direction start + tilt + 90 degrees and the one through the
-// last in direction start + sweep + tilt - 90 degrees, each given by the
-// point and a second point 10 units along; the centre when they do not
-// meet.
-Point2 Primitives::TangentCorner(const geometry::ArcShape &s) {
-  const Point2 first = geometry::PointAt(s, s.start);
-  const Point2 last = geometry::PointAt(s, s.start + s.sweep);
-  const double a = s.start + s.tilt + kPi / 2;
-  const double b = s.start + s.sweep + s.tilt - kPi / 2;
-  double x = s.cx, y = s.cy;
-  if (LineIntersection(first.x, first.y, first.x + 10 * std::cos(a),
-                       first.y + 10 * std::sin(a), last.x, last.y,
-                       last.x + 10 * std::cos(b), last.y + 10 * std::sin(b), x,
-                       y) == 0)
-    return {s.cx, s.cy};
-  return {x, y};
+void Primitives::OutlineArcSolid(const geometry::ArcShape &s,
+                                 std::int32_t code) {
+  world_points_.clear();
+  if (code == exchange::kDiscCode)
+    AddWholeEllipse(s, kSteps + 1); // 0 .. 360 degrees
+  else
+    AddArcPoints(s);
+  DrawPolyline();
+}
+
+void Primitives::FillRingSolid(geometry::RingMode mode,
+                               const geometry::ArcShape &outer,
+                               double inner_radius) {
+  world_points_.clear();
+  AddArcPoints(outer);
+  // The inner arc from the end back to the start.
+  geometry::ArcShape inner = geometry::InnerArc(mode, outer, inner_radius);
+  inner.start = outer.start + outer.sweep;
+  inner.sweep = -outer.sweep;
+  AddArcPoints(inner);
+  DrawPolygon();
 }
 
 } // namespace orvik::render

@@ -12,6 +12,7 @@ namespace orvik::render {
 namespace {
 
 using namespace exchange;
+using geometry::RingMode;
 
 constexpr double kDegree = kPi / 180.0;
 
@@ -34,10 +35,12 @@ bool ElementRenderer::DrawAll() {
       !Walk(m.Solids2, [this](const auto &e) { DrawSolid2(e); }) ||
       !Walk(m.Solids3, [this](const auto &e) { DrawSolid3(e); }) ||
       !Walk(m.Solids4, [this](const auto &e) { DrawSolid4(e); }) ||
-      !Walk(m.SolidsSc, [this](const auto &e) { DrawArcSolid(e, 101); }) ||
-      !Walk(m.SolidsSe, [this](const auto &e) { DrawArcSolid(e, 111); }) ||
-      !Walk(m.SolidsSo, [this](const auto &e) { DrawRingSolid(e, 105); }) ||
-      !Walk(m.SolidsSg, [this](const auto &e) { DrawRingSolid(e, 106); }))
+      !Walk(m.SolidsSc, [this](const auto &e) { DrawSolidSc(e); }) ||
+      !Walk(m.SolidsSe, [this](const auto &e) { DrawSolidSe(e); }) ||
+      !Walk(m.SolidsSo,
+            [this](const auto &e) { DrawRing(e, RingMode::SameFlatness); }) ||
+      !Walk(m.SolidsSg,
+            [this](const auto &e) { DrawRing(e, RingMode::EvenWidth); }))
     return false;
   p_.SetBrush(p_.pens().GetBackgroundColour(), BrushStyle::Clear);
   return Walk(m.Lines, [this](const auto &e) { DrawLine(e); }) &&
@@ -100,20 +103,20 @@ void ElementRenderer::DrawSolid4(const TJwwEntSolid4 &e) {
   p_.DrawPolygon();
 }
 
-// V1..V7: centre x, y, outer radius, flatness, tilt, start, sweep; the
-// angles in radians.
-void ElementRenderer::DrawArcSolid(const TJwwEntSolidArc &e, int kind) {
+void ElementRenderer::DrawSolidSc(const TJwwEntSolidSc &e) {
   SolidPenAndBrush(e.Attr, e.Rgb);
-  const double s = Scale(e.Attr);
-  p_.BuildArcShape(kind, e.Code, e.V7, e.V6, e.V5, e.V4, e.V3 / s, e.V1 / s,
-                   e.V2 / s);
+  p_.FillArcSolid(PaperShape(e.Outline, Scale(e.Attr)), e.Code);
 }
 
-void ElementRenderer::DrawRingSolid(const TJwwEntSolidRing &e, int kind) {
+void ElementRenderer::DrawSolidSe(const TJwwEntSolidSe &e) {
+  SolidPenAndBrush(e.Attr, e.Rgb);
+  p_.OutlineArcSolid(PaperShape(e.Outline, Scale(e.Attr)), e.Code);
+}
+
+void ElementRenderer::DrawRing(const TJwwEntSolidRing &e, RingMode mode) {
   SolidPenAndBrush(e.Attr, e.Rgb);
   const double s = Scale(e.Attr);
-  p_.BuildArcShape(kind, e.V8 / s, e.V7, e.V6, e.V5, e.V4, e.V3 / s, e.V1 / s,
-                   e.V2 / s);
+  p_.FillRingSolid(mode, PaperShape(e.Outline, s), e.InnerRadius / s);
 }
 
 void ElementRenderer::DrawLine(const TJwwEntLine &e) {

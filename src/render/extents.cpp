@@ -113,85 +113,88 @@ bool StartAtFirstElement(const DrawingModel &m, Box &box) {
     return start(m.Solids4[0].X1, m.Solids4[0].Y1, m.Solids4[0].Attr.Group);
   for (const auto *list : {&m.SolidsSc, &m.SolidsSe})
     if (!list->Empty())
-      return start((*list)[0].V1, (*list)[0].V2, (*list)[0].Attr.Group);
+      return start((*list)[0].Outline.CentreX, (*list)[0].Outline.CentreY,
+                   (*list)[0].Attr.Group);
   for (const auto *list : {&m.SolidsSo, &m.SolidsSg})
     if (!list->Empty())
-      return start((*list)[0].V1, (*list)[0].V2, (*list)[0].Attr.Group);
+      return start((*list)[0].Outline.CentreX, (*list)[0].Outline.CentreY,
+                   (*list)[0].Attr.Group);
   return false;
 }
 
-template <class Solid> void AddArcSolid(const Solid &e, double s, Box &box) {
-  double start = e.V6 / kDegree;
-  double end = (e.V6 + e.V7) / kDegree;
-  if (e.V7 < 0)
-    std::swap(start, end);
-  box.AddArc(e.V1, e.V2, e.V3, e.V4, start, end, e.V5 / kDegree, s);
+// Calls add(record, scale of its group) for every record of the list.
+template <class T, class Add>
+void EachScaled(const DrawingModel &m, const GrowableList<T> &list, Add add) {
+  for (std::size_t i = 0; i < list.Count(); ++i)
+    add(list[i], m.ScaleOfGroup(list[i].Attr.Group));
 }
 
-void AddAll(const DrawingModel &m, Box &box) {
-  for (std::size_t i = 0; i < m.Lines.Count(); ++i) {
-    const TJwwEntLine &e = m.Lines[i];
-    const double s = m.ScaleOfGroup(e.Attr.Group);
+void AddLinework(const DrawingModel &m, Box &box) {
+  EachScaled(m, m.Lines, [&box](const TJwwEntLine &e, double s) {
     box.Add(e.X1, e.Y1, s);
     box.Add(e.X2, e.Y2, s);
-  }
-  for (std::size_t i = 0; i < m.Circles.Count(); ++i) {
-    const TJwwEntCircle &e = m.Circles[i];
-    box.AddArc(e.X, e.Y, e.Radius, 1, 0, 0, 0, m.ScaleOfGroup(e.Attr.Group));
-  }
-  for (std::size_t i = 0; i < m.Arcs.Count(); ++i) {
-    const TJwwEntArc &e = m.Arcs[i];
+  });
+  EachScaled(m, m.Circles, [&box](const TJwwEntCircle &e, double s) {
+    box.AddArc(e.X, e.Y, e.Radius, 1, 0, 0, 0, s);
+  });
+  EachScaled(m, m.Arcs, [&box](const TJwwEntArc &e, double s) {
     box.AddArc(e.X, e.Y, e.Radius, e.Flatness, e.StartAngle, e.EndAngle, e.Tilt,
-               m.ScaleOfGroup(e.Attr.Group));
-  }
-  for (std::size_t i = 0; i < m.Points.Count(); ++i)
-    box.Add(m.Points[i].X, m.Points[i].Y,
-            m.ScaleOfGroup(m.Points[i].Attr.Group));
-  for (std::size_t i = 0; i < m.PointsEx.Count(); ++i)
-    box.Add(m.PointsEx[i].X, m.PointsEx[i].Y,
-            m.ScaleOfGroup(m.PointsEx[i].Attr.Group));
+               s);
+  });
+  EachScaled(m, m.Points,
+             [&box](const TJwwEntPoint &e, double s) { box.Add(e.X, e.Y, s); });
+  EachScaled(m, m.PointsEx, [&box](const TJwwEntPointEx &e, double s) {
+    box.Add(e.X, e.Y, s);
+  });
+}
+
+void AddTexts(const DrawingModel &m, Box &box) {
   ImageReference image;
-  for (std::size_t i = 0; i < m.Texts.Count(); ++i) {
-    const TJwwEntText &e = m.Texts[i];
-    const double s = m.ScaleOfGroup(e.Attr.Group);
+  EachScaled(m, m.Texts, [&](const TJwwEntText &e, double s) {
     box.Add(e.X, e.Y, s);
     if (ParseImageReference(e.Text, image) && image.has_size)
       box.Add(e.X + image.width, e.Y + image.height, s);
-  }
-  for (std::size_t i = 0; i < m.Dims.Count(); ++i) {
-    const TJwwEntDim &e = m.Dims[i];
-    const double s = m.ScaleOfGroup(e.Attr.Group);
+  });
+  EachScaled(m, m.Dims, [&box](const TJwwEntDim &e, double s) {
     box.Add(e.Line.X1, e.Line.Y1, s);
     box.Add(e.Line.X2, e.Line.Y2, s);
     box.Add(e.Text.X, e.Text.Y, s);
-  }
-  for (std::size_t i = 0; i < m.Solids2.Count(); ++i) {
-    const TJwwEntSolid2 &e = m.Solids2[i];
-    const double s = m.ScaleOfGroup(e.Attr.Group);
+  });
+}
+
+// An arc-shaped solid's arc from its lower to its higher angle.
+void AddOutline(const TJwwSolidOutline &o, double s, Box &box) {
+  double start = o.Start / kDegree;
+  double end = (o.Start + o.Sweep) / kDegree;
+  if (o.Sweep < 0)
+    std::swap(start, end);
+  box.AddArc(o.CentreX, o.CentreY, o.Radius, o.Flatness, start, end,
+             o.Tilt / kDegree, s);
+}
+
+void AddSolids(const DrawingModel &m, Box &box) {
+  EachScaled(m, m.Solids2, [&box](const TJwwEntSolid2 &e, double s) {
     box.Add(e.X1, e.Y1, s);
     box.Add(e.X2, e.Y2, s);
-  }
-  for (std::size_t i = 0; i < m.Solids3.Count(); ++i) {
-    const TJwwEntSolid3 &e = m.Solids3[i];
-    const double s = m.ScaleOfGroup(e.Attr.Group);
+  });
+  EachScaled(m, m.Solids3, [&box](const TJwwEntSolid3 &e, double s) {
     box.Add(e.X1, e.Y1, s);
     box.Add(e.X2, e.Y2, s);
     box.Add(e.X3, e.Y3, s);
-  }
-  for (std::size_t i = 0; i < m.Solids4.Count(); ++i) {
-    const TJwwEntSolid4 &e = m.Solids4[i];
-    const double s = m.ScaleOfGroup(e.Attr.Group);
+  });
+  EachScaled(m, m.Solids4, [&box](const TJwwEntSolid4 &e, double s) {
     box.Add(e.X1, e.Y1, s);
     box.Add(e.X2, e.Y2, s);
     box.Add(e.X3, e.Y3, s);
     box.Add(e.X4, e.Y4, s);
-  }
-  for (const auto *list : {&m.SolidsSc, &m.SolidsSe})
-    for (std::size_t i = 0; i < list->Count(); ++i)
-      AddArcSolid((*list)[i], m.ScaleOfGroup((*list)[i].Attr.Group), box);
-  for (const auto *list : {&m.SolidsSo, &m.SolidsSg})
-    for (std::size_t i = 0; i < list->Count(); ++i)
-      AddArcSolid((*list)[i], m.ScaleOfGroup((*list)[i].Attr.Group), box);
+  });
+  const auto arc = [&box](const auto &e, double s) {
+    AddOutline(e.Outline, s, box);
+  };
+  EachScaled(m, m.SolidsSc, arc);
+  EachScaled(m, m.SolidsSe, arc);
+  EachScaled(m, m.SolidsSo, arc);
+  EachScaled(m, m.SolidsSg, arc);
 }
 
 } // namespace
@@ -205,7 +208,9 @@ DrawingExtents ComputeExtents(const DrawingModel &m,
     return {-100, -100, 100, 100};
   if (count == 1)
     box.Widen(100);
-  AddAll(m, box);
+  AddLinework(m, box);
+  AddTexts(m, box);
+  AddSolids(m, box);
   return box.extents();
 }
 

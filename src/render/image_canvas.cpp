@@ -365,13 +365,10 @@ void ImageCanvas::TextOut(std::int32_t x, std::int32_t y,
   run.translate(x, y);
   run.rotate(-font_spec_.Escapement / 10.0);
   double advance = 0;
-  for (std::size_t i = 0; i < sjis.size();) {
-    const bool full =
-        IsLeadByte(static_cast<unsigned char>(sjis[i])) && i + 1 < sjis.size();
-    const std::size_t n = full ? 2 : 1;
-    DrawCharacter(run, advance, DecodeSjis(sjis.substr(i, n)), full);
-    advance += (full ? 2.0 : 1.0) * font_spec_.Width;
-    i += n;
+  for (std::size_t i = 0, n = 0; i < sjis.size(); i += n) {
+    n = CharLengthAt(sjis, i);
+    DrawCharacter(run, advance, DecodeSjis(sjis.substr(i, n)), n == 2);
+    advance += static_cast<double>(n) * font_spec_.Width;
   }
   painter_.resetTransform();
   if (mode_ == PenMode::Xor)

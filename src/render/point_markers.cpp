@@ -62,6 +62,58 @@ void Square(Primitives &p, const Frame &f, bool filled) {
         filled);
 }
 
+// The symbols drawn as outlines only: stars, crosses, the open square and
+// triangle, the wave, the open arrowheads and the slash. False, drawing
+// nothing, for any other code.
+bool DrawOutlineMarker(Primitives &p, const Frame &f, std::int32_t code) {
+  switch (code) {
+  case -1:
+    Line(p, f, 0, 1.25, 0, -1.25);
+    Line(p, f, 1.25 * kCos30, 0.625, -1.25 * kCos30, -0.625);
+    Line(p, f, -1.25 * kCos30, 0.625, 1.25 * kCos30, -0.625);
+    return true;
+  case -4:
+    Line(p, f, 0, 1.25, 0, -1.25);
+    Line(p, f, -1.25, 0, 1.25, 0);
+    return true;
+  case -5:
+    Square(p, f, false);
+    return true;
+  case -6:
+    Shape(p, f,
+          {{0, 5.0 / 3},
+           {-(5.0 / 3) * kCos30, -5.0 / 6},
+           {(5.0 / 3) * kCos30, -5.0 / 6}},
+          false);
+    return true;
+  case -7:
+    Line(p, f, 1.25 * kCos45, 1.25 * kSin45, -1.25 * kCos45, -1.25 * kSin45);
+    Line(p, f, -1.25 * kCos45, 1.25 * kSin45, 1.25 * kCos45, -1.25 * kSin45);
+    return true;
+  case 8: {
+    // A wave: two quarter arcs of radius 2.5, turned with the marker.
+    const Point2 right = f(2.5, 0), left = f(-2.5, 0);
+    p.DrawEllipseArc(kPi / 2, kPi / 2, f.angle, 1, 2.5 * f.scale, right.x,
+                     right.y);
+    p.DrawEllipseArc(kPi / 2, 3 * kPi / 2, f.angle, 1, 2.5 * f.scale, left.x,
+                     left.y);
+    return true;
+  }
+  case 9:
+    Line(p, f, 0, 0, -7.5, 1.25);
+    Line(p, f, 0, 0, -7.5, -1.25);
+    return true;
+  case 10:
+    Line(p, f, 2.5 * kCos45, 2.5 * kSin45, -2.5 * kCos45, -2.5 * kSin45);
+    return true;
+  case 11:
+    Arrowhead(p, f);
+    return true;
+  default:
+    return false;
+  }
+}
+
 } // namespace
 
 void DrawPointMarker(Primitives &p, std::int32_t code, std::int32_t line_width,
@@ -74,15 +126,12 @@ void DrawPointMarker(Primitives &p, std::int32_t code, std::int32_t line_width,
     scale = 1;
   const double pixel = 1 / p.view().ViewScale;
   const Frame f{x, y, scale, angle};
+  if (DrawOutlineMarker(p, f, code))
+    return;
   switch (code) {
   case 0:
     FillSetUp(p, pen);
     Circle(p, x, y, std::max(w / 2 + pens.PenWidth2(pen), pixel));
-    return;
-  case -1:
-    Line(p, f, 0, 1.25, 0, -1.25);
-    Line(p, f, 1.25 * kCos30, 0.625, -1.25 * kCos30, -0.625);
-    Line(p, f, -1.25 * kCos30, 0.625, 1.25 * kCos30, -0.625);
     return;
   case -2:
   case 4:
@@ -91,24 +140,6 @@ void DrawPointMarker(Primitives &p, std::int32_t code, std::int32_t line_width,
   case -3:
     FillSetUp(p, pen);
     Circle(p, x, y, std::max(pens.PenWidth(pen) * scale, pixel));
-    return;
-  case -4:
-    Line(p, f, 0, 1.25, 0, -1.25);
-    Line(p, f, -1.25, 0, 1.25, 0);
-    return;
-  case -5:
-    Square(p, f, false);
-    return;
-  case -6:
-    Shape(p, f,
-          {{0, 5.0 / 3},
-           {-(5.0 / 3) * kCos30, -5.0 / 6},
-           {(5.0 / 3) * kCos30, -5.0 / 6}},
-          false);
-    return;
-  case -7:
-    Line(p, f, 1.25 * kCos45, 1.25 * kSin45, -1.25 * kCos45, -1.25 * kSin45);
-    Line(p, f, -1.25 * kCos45, 1.25 * kSin45, 1.25 * kCos45, -1.25 * kSin45);
     return;
   case 1:
   case 6:
@@ -124,26 +155,7 @@ void DrawPointMarker(Primitives &p, std::int32_t code, std::int32_t line_width,
     p.ElementBrush(-1, BrushStyle::Solid);
     Circle(p, x, y, 1.25 * scale);
     return;
-  case 8: {
-    // A wave: two quarter arcs of radius 2.5, turned with the marker.
-    const Point2 right = f(2.5, 0), left = f(-2.5, 0);
-    p.DrawEllipseArc(kPi / 2, kPi / 2, angle, 1, 2.5 * scale, right.x, right.y);
-    p.DrawEllipseArc(kPi / 2, 3 * kPi / 2, angle, 1, 2.5 * scale, left.x,
-                     left.y);
-    return;
-  }
-  case 9:
-    Line(p, f, 0, 0, -7.5, 1.25);
-    Line(p, f, 0, 0, -7.5, -1.25);
-    return;
-  case 10:
-    Line(p, f, 2.5 * kCos45, 2.5 * kSin45, -2.5 * kCos45, -2.5 * kSin45);
-    return;
-  case 11:
-    Arrowhead(p, f);
-    return;
-  case 7:
-  default:
+  default: // 7 and codes outside the table
     FillSetUp(p, pen);
     Circle(p, x, y, 1.25 * scale);
     return;

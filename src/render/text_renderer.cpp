@@ -81,16 +81,12 @@ void TextRenderer::DrawTextRun(int style, std::string_view font_name, double x,
   canvas.SetTextColour(p_.PenColour());
   p_.SetBrush(p_.BrushColour(), BrushStyle::Clear);
   const double ux = std::cos(angle), uy = std::sin(angle);
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n =
-        (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
-            ? 2
-            : 1;
+  for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
+    n = CharLengthAt(text, i);
     DrawTextChar(x, y, height, width, angle, text.substr(i, n));
     const double advance = n == 2 ? width + spacing : (width + spacing) / 2;
     x += advance * ux;
     y += advance * uy;
-    i += n;
   }
 }
 

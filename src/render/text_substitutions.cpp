@@ -212,12 +212,10 @@ bool SpecialCodes::ExpandScale(std::string_view code,
 std::string SpecialCodes::FileName() const {
   const std::string &path = info_.FilePath;
   std::size_t start = 0;
-  for (std::size_t i = 0; i < path.size();) {
-    const bool two =
-        IsLeadByte(static_cast<unsigned char>(path[i])) && i + 1 < path.size();
-    if (!two && (path[i] == '\\' || path[i] == ':'))
+  for (std::size_t i = 0, n = 0; i < path.size(); i += n) {
+    n = CharLengthAt(path, i);
+    if (n == 1 && (path[i] == '\\' || path[i] == ':'))
       start = i + 1;
-    i += two ? 2 : 1;
   }
   return path.substr(start);
 }
@@ -225,12 +223,10 @@ std::string SpecialCodes::FileName() const {
 std::string SpecialCodes::FileNameWithoutExtension() const {
   const std::string name = FileName();
   std::size_t dot = std::string::npos;
-  for (std::size_t i = 0; i < name.size();) {
-    const bool two =
-        IsLeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size();
-    if (!two && name[i] == '.')
+  for (std::size_t i = 0, n = 0; i < name.size(); i += n) {
+    n = CharLengthAt(name, i);
+    if (n == 1 && name[i] == '.')
       dot = i;
-    i += two ? 2 : 1;
   }
   return name.substr(0, dot);
 }

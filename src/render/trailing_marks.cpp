@@ -8,11 +8,6 @@ namespace {
 constexpr char kHalfDot = '\xA5';       // ･
 constexpr char kFullDot[] = "\x81\x45"; // ・
 
-std::size_t CharLength(const std::string &s, std::size_t i) {
-  return (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) ? 2
-                                                                            : 1;
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Half-width units (2 per full-width character, 1 per other) of the text
@@ -20,7 +15,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 int UnitsBeforeLast(const std::string &s) {
   int units = 0;
   for (std::size_t i = 0; i < s.size();) {
-    const std::size_t n = CharLength(s, i);
+    const std::size_t n = CharLengthAt(s, i);
     if (i + n < s.size())
       units += static_cast<int>(n);
     i += n;
@@ -40,7 +35,7 @@ Marks FindMarks(const std::string &s, double spacing) {
   bool after_caret = false;
   std::size_t last = 0, before_last = std::string::npos;
   for (std::size_t i = 0; i < s.size();) {
-    const std::size_t n = CharLength(s, i);
+    const std::size_t n = CharLengthAt(s, i);
     if (i + n < s.size())
       m.gaps += n == 2 ? spacing : spacing / 2;
     if (n == 2 && s.compare(i, 2, kFullDot) == 0)

@@ -6,21 +6,6 @@
 #include <cmath>
 
 namespace orvik {
-namespace {
-
-// Int(v / step + 0.5) * step with Int truncating toward zero; a difference
-// counts as zero when this is 0.
-bool QuantisesToZero(double v, double step) {
-  return std::trunc(v / step + 0.5) == 0.0;
-}
-
-bool WithinSegmentBox(double x, double y, double x1, double y1, double x2,
-                      double y2, double margin) {
-  return std::min(x1, x2) - margin <= x && x <= std::max(x1, x2) + margin &&
-         std::min(y1, y2) - margin <= y && y <= std::max(y1, y2) + margin;
-}
-
-} // namespace
 
 double TwoPointDistance(double x1, double y1, double x2, double y2) {
   return std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
@@ -43,40 +28,6 @@ double RotateY(double x, double y, double cx, double cy, double angle) {
 
 bool SamePoint(double x1, double y1, double x2, double y2) {
   return std::fabs(x1 - x2) <= 1e-8 && std::fabs(y1 - y2) <= 1e-8;
-}
-
-int LineIntersection(double x1, double y1, double x2, double y2, double x3,
-                     double y3, double x4, double y4, double &x, double &y) {
-  constexpr double kStep = 1e-8;
-  const bool a_vertical = QuantisesToZero(x1 - x2, kStep);
-  const bool b_vertical = QuantisesToZero(x3 - x4, kStep);
-  double cx = 0;
-  double cy = 0;
-  if (a_vertical && b_vertical)
-    return 0;
-  if (a_vertical) {
-    const double mb = (y4 - y3) / (x4 - x3);
-    cx = x1;
-    cy = (x1 - x3) * mb + y3;
-  } else if (b_vertical) {
-    const double ma = (y2 - y1) / (x2 - x1);
-    cx = x3;
-    cy = (x3 - x1) * ma + y1;
-  } else {
-    const double ma = (y2 - y1) / (x2 - x1);
-    const double mb = (y4 - y3) / (x4 - x3);
-    if (QuantisesToZero(ma - mb, kStep))
-      return 0;
-    const double ba = y1 - ma * x1;
-    const double bb = y3 - mb * x3;
-    cx = (bb - ba) / (ma - mb);
-    cy = ma * cx + ba;
-  }
-  x = cx;
-  y = cy;
-  const bool on_a = WithinSegmentBox(cx, cy, x1, y1, x2, y2, kStep);
-  const bool on_b = WithinSegmentBox(cx, cy, x3, y3, x4, y4, kStep);
-  return (on_a && on_b) ? 1 : 2;
 }
 
 bool ArcThroughThreePoints(double sx, double sy, double tx, double ty,

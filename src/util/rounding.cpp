@@ -1,12 +1,8 @@
 #include "orvik/util/rounding.h"
 
 #include <cmath>
-#include <limits>
-#include <utility>
 
 namespace orvik {
-
-void SwapDoubles(double &a, double &b) { std::swap(a, b); }
 
 double RoundToStep(double x, double step) {
   const double t = std::trunc(std::fabs(x) / step + 0.5) * step;

@@ -1,17 +1,10 @@
 #include "orvik/util/sjis_text.h"
 
-#include <algorithm>
-
 namespace orvik {
 namespace {
 
 unsigned char Byte(std::string_view s, std::size_t i) {
   return static_cast<unsigned char>(s[i]);
-}
-
-// Length in bytes of the character starting at byte index i.
-std::size_t CharLength(std::string_view s, std::size_t i) {
-  return (IsLeadByte(Byte(s, i)) && i + 1 < s.size()) ? 2 : 1;
 }
 
 } // namespace
@@ -20,7 +13,7 @@ std::string StripBlanks(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = CharLength(text, i);
+    const std::size_t n = CharLengthAt(text, i);
     if (n == 2) {
       if (!(Byte(text, i) == 0x81 && Byte(text, i + 1) == 0x40))
         out.append(text.substr(i, 2));
@@ -28,29 +21,6 @@ std::string StripBlanks(std::string_view text) {
       out.push_back(text[i]);
     }
     i += n;
-  }
-  return out;
-}
-
-std::size_t CharCount(std::string_view text) {
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))
-    ++count;
-  return count;
-}
-
-std::string CharCopy(std::string_view text, long first, long count) {
-  const auto n = static_cast<long>(CharCount(text));
-  if (n < first || count <= 0)
-    return {};
-  const long last = std::min(first + count - 1, n);
-  std::string out;
-  long number = 1;
-  for (std::size_t i = 0; i < text.size() && number <= last; ++number) {
-    const std::size_t len = CharLength(text, i);
-    if (number >= first)
-      out.append(text.substr(i, len));
-    i += len;
   }
   return out;
 }
@@ -64,7 +34,7 @@ std::string ByteRangeCopy(std::string_view text, long first, long count,
   const long last = first + count - 1;
   std::string out;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t len = CharLength(text, i);
+    const std::size_t len = CharLengthAt(text, i);
     const long p = static_cast<long>(i) + 1;
     const long end = p + static_cast<long>(len) - 1;
     if (p > last)
@@ -79,7 +49,7 @@ std::string ByteRangeCopy(std::string_view text, long first, long count,
 }
 
 std::size_t FindCharacter(std::string_view text, char c, std::size_t from) {
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))
+  for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i))
     if (i >= from && text[i] == c)
       return i;
   return std::string_view::npos;
@@ -87,7 +57,7 @@ std::size_t FindCharacter(std::string_view text, char c, std::size_t from) {
 
 bool EndsInLoneLeadByte(std::string_view text) {
   std::size_t last = 0; // start of the last character
-  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i))
+  for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i))
     last = i;
   return !text.empty() && last == text.size() - 1 &&
          IsLeadByte(Byte(text, last));
@@ -98,7 +68,7 @@ std::string_view CutToBytes(std::string_view text, std::size_t max_bytes) {
     return text;
   std::size_t end = 0;
   while (end < text.size()) {
-    const std::size_t len = CharLength(text, end);
+    const std::size_t len = CharLengthAt(text, end);
     if (end + len > max_bytes)
       break;
     end += len;
@@ -109,7 +79,7 @@ std::string_view CutToBytes(std::string_view text, std::size_t max_bytes) {
 double TextWidth(std::string_view text, double width, double spacing) {
   double total = 0.0;
   for (std::size_t i = 0; i < text.size();) {
-    const std::size_t len = CharLength(text, i);
+    const std::size_t len = CharLengthAt(text, i);
     if (len == 2)
       total += width;
     else if (Byte(text, i) >= 0x20)

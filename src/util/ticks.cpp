@@ -5,12 +5,6 @@
 
 namespace orvik {
 
-std::uint64_t TickCount() {
-  const auto now = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint64_t>(
-      std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
-
 void WaitMilliseconds(int ms) {
   if (ms <= 0)
     return;

@@ -1,56 +1,27 @@
 #include "orvik/attributes/pen_table.h"
 
+#include "orvik/exchange/choice_lists.h"
+
 #include <gtest/gtest.h>
 
 namespace orvik::attributes {
 namespace {
 
-TEST(PenTable, WhiteBackgroundScheme) {
+// Pens 1..9 and the SXF pens 101..356 have a place in the table: those
+// the colour list shows take its colours, the other SXF pens the
+// foreground (black). A pen without a place is drawn in the background
+// colour (white on white), width 0 and second width 0.1.
+TEST(PenTable, ColoursAndFallbacks) {
   const TgraAttribute a;
-  EXPECT_EQ(a.GetColourScheme(), 0);
-  EXPECT_EQ(a.GetBackgroundColour(), 0xFFFFFFu);
-  EXPECT_EQ(a.GetForegroundColour(), 0x000000u);
-}
-
-TEST(PenTable, PenNumbersWithoutPositionDrawWhiteOnWhite) {
-  const TgraAttribute a;
-  for (int pen : {0, 10, 100, 357, -1})
-    EXPECT_EQ(a.PenColour(pen), 0xFFFFFFu) << pen;
-}
-
-TEST(PenTable, PenColours) {
-  const TgraAttribute a;
-  EXPECT_EQ(a.PenColour(1), MakeColour(0, 192, 192));
-  EXPECT_EQ(a.PenColour(6), MakeColour(0, 0, 255));
-  EXPECT_EQ(a.PenColour(9), MakeColour(255, 128, 255));
-  EXPECT_EQ(a.PenColour(102), MakeColour(255, 0, 0));
-  EXPECT_EQ(a.PenColour(108), MakeColour(0, 0, 0)); // white shown black
-  EXPECT_EQ(a.PenColour(114), MakeColour(128, 64, 255));
-  EXPECT_EQ(a.PenColour(116), MakeColour(128, 128, 128));
-  EXPECT_EQ(a.PenColour(117), MakeColour(0, 0, 0));
-  EXPECT_EQ(a.PenColour(200), MakeColour(0, 0, 0));
-  EXPECT_EQ(a.PenColour(356), MakeColour(0, 0, 0));
-}
-
-TEST(PenTable, PenWidths) {
-  const TgraAttribute a;
-  EXPECT_DOUBLE_EQ(a.PenWidth(1), 0.1);
-  EXPECT_DOUBLE_EQ(a.PenWidth(8), 0.5);
-  EXPECT_DOUBLE_EQ(a.PenWidth(9), 0.01);
-  EXPECT_DOUBLE_EQ(a.PenWidth(150), 0.18);
-  EXPECT_DOUBLE_EQ(a.PenWidth(50), 0.0);
-  EXPECT_DOUBLE_EQ(a.PenWidth2(2), 0.3);
-  EXPECT_DOUBLE_EQ(a.PenWidth2(9), 0.2);
-  EXPECT_DOUBLE_EQ(a.PenWidth2(300), 0.2);
-  EXPECT_DOUBLE_EQ(a.PenWidth2(50), 0.1);
-}
-
-TEST(PenTable, PenIndex) {
-  EXPECT_EQ(TgraAttribute::PenIndex(1), 0);
-  EXPECT_EQ(TgraAttribute::PenIndex(9), 8);
-  EXPECT_EQ(TgraAttribute::PenIndex(101), 9);
-  EXPECT_EQ(TgraAttribute::PenIndex(356), 264);
-  EXPECT_EQ(TgraAttribute::PenIndex(10), -1);
+  for (int pen = -1; pen <= 360; ++pen) {
+    const bool placed = (pen >= 1 && pen <= 9) || (pen >= 101 && pen <= 356);
+    const Colour32 expected = !placed      ? 0xFFFFFFu
+                              : pen <= 116 ? exchange::ScreenColourOf(pen)
+                                           : 0x000000u;
+    EXPECT_EQ(a.PenColour(pen), expected) << pen;
+  }
+  EXPECT_EQ(a.PenWidth(50), 0.0);
+  EXPECT_EQ(a.PenWidth2(50), 0.1);
 }
 
 } // namespace

@@ -1,7 +1,13 @@
-// The drawing operations on the recording canvas: which primitives reach
-// the canvas for tiny shapes, chords, polylines, polygons and arc shapes.
+// The drawing operations: which calls reach a recording canvas for tiny
+// shapes, chords, clipped polylines, polygons, arc-shaped solids and point
+// markers; clipping and pixel rounding (the canvas's own pixels are in
+// canvas_test.cpp).
 
-#include "orvik/render/primitives.h"
+#include "pixel_support.h"
+
+#include "orvik/exchange/elements.h"
+#include "orvik/render/clipping.h"
+#include "orvik/render/point_markers.h"
 #include "orvik/render/recording_canvas.h"
 #include "orvik/util/plane.h"
 
@@ -12,197 +18,223 @@
 namespace orvik::render {
 namespace {
 
-class PrimitivesTest : public ::testing::Test {
-protected:
-  PrimitivesTest() : canvas_(100, 100), p_(canvas_, view_, pens_) {
-    view_.ViewWidth = 100;
-    view_.ViewHeight = 100;
-    view_.CentreWindow(5, 5, 10); // 10 x 10 mm at 10 px/mm
-  }
-  std::size_t Count(CanvasOp op) const { return canvas_.Count(op); }
+// 10 x 10 mm at 10 px per mm: (x, y) mm is the pixel (10 x, 100 - 10 y).
+ViewState TenByTen() { return test::ViewOf(100, 100, 5, 5, 10); }
 
+class Recorded : public ::testing::Test {
+protected:
+  Recorded()
+      : view_(TenByTen()), canvas_(1000, 1000), p_(canvas_, view_, pens_) {}
+  // The shapes drawn since the last call, as "M x,y" moves, "L x,y"
+  // lines, "S x,y" pixels, "R" rectangles and "E" ellipses by their box,
+  // "PL" polylines and "PG" polygons by their point count and first and
+  // last points; pens and brushes left out.
+  std::string Shapes() {
+    std::string s;
+    const auto xy = [](std::int32_t x, std::int32_t y) {
+      return std::to_string(x) + "," + std::to_string(y);
+    };
+    for (const CanvasCall &c : canvas_.Calls()) {
+      const char *const names[] = {"",  "",  "",  "M",  "L",
+                                   "S", "R", "E", "PL", "PG"};
+      const auto op = static_cast<std::size_t>(c.op);
+      if (op < 3 || op > 9)
+        continue;
+      s += std::string(s.empty() ? "" : " ") + names[op] + " ";
+      if (op >= 8)
+        s += std::to_string(c.points.size()) + ":" +
+             xy(c.points.front().x, c.points.front().y) + ".." +
+             xy(c.points.back().x, c.points.back().y);
+      else
+        s += xy(c.a, c.b) + (op >= 6 ? "," + xy(c.c, c.d) : "");
+    }
+    canvas_.Clear();
+    return s;
+  }
   attributes::TgraAttribute pens_;
   ViewState view_;
   RecordingCanvas canvas_;
   Primitives p_;
 };
 
-TEST_F(PrimitivesTest, TinyRectangles) {
-  p_.PixelRectangle(10, 10, 12, 12); // 2 x 2: nothing
-  EXPECT_TRUE(canvas_.Calls().empty());
-  p_.PixelRectangle(10, 10, 12, 20); // 2 x 10: a vertical pixel line
-  ASSERT_EQ(canvas_.Calls().size(), 3u);
-  EXPECT_EQ(canvas_.Calls()[0].op, CanvasOp::MoveTo);
-  EXPECT_EQ(canvas_.Calls()[1].op, CanvasOp::LineTo);
-  EXPECT_EQ(canvas_.Calls()[1].a, 10);
-  EXPECT_EQ(canvas_.Calls()[1].b, 20);
-  EXPECT_EQ(canvas_.Calls()[2].op, CanvasOp::SetPixel);
-  EXPECT_EQ(canvas_.Calls()[2].b, 20);
-  canvas_.Clear();
-  p_.PixelRectangle(10, 10, 20, 11); // 10 x 1: a horizontal pixel line
-  EXPECT_EQ(canvas_.Calls()[1].a, 20);
-  EXPECT_EQ(canvas_.Calls()[1].b, 10);
-  canvas_.Clear();
-  p_.PixelRectangle(10, 10, 13, 13);
-  ASSERT_EQ(Count(CanvasOp::Rectangle), 1u);
-}
-
-TEST_F(PrimitivesTest, CircleMarkers) {
+// Nothing for a box of at most 2 x 2 or a marker below radius 3; a line
+// with its end pixel for one at most 2 wide or high. Element pens are
+// solid for line types 1 and 31, dotted for others, and clear the brush.
+TEST_F(Recorded, TinyShapesAndPens) {
+  p_.PixelRectangle(10, 10, 12, 12);
   p_.CircleMarker(50, 50, 2);
-  EXPECT_TRUE(canvas_.Calls().empty());
+  p_.PixelRectangle(10, 10, 12, 20);
+  p_.PixelRectangle(10, 10, 20, 11);
+  p_.PixelRectangle(10, 10, 13, 13);
   p_.CircleMarker(50, 50, 3);
-  ASSERT_EQ(canvas_.Calls().size(), 1u);
-  const CanvasCall &e = canvas_.Calls()[0];
-  EXPECT_EQ(e.op, CanvasOp::Ellipse);
-  EXPECT_EQ(e.a, 47);
-  EXPECT_EQ(e.b, 47);
-  EXPECT_EQ(e.c, 53);
-  EXPECT_EQ(e.d, 53);
+  EXPECT_EQ(Shapes(), "M 10,10 L 10,20 S 10,20 M 10,10 L 20,10 S 20,10 "
+                      "R 10,10,13,13 E 47,47,53,53");
+  for (const int type : {1, 31, 5})
+    p_.ElementPen(2, type);
+  const auto &c = canvas_.Calls();
+  EXPECT_EQ(c[0].op, CanvasOp::SetBrush);
+  EXPECT_EQ(c[0].style, static_cast<int>(BrushStyle::Clear));
+  EXPECT_EQ((std::array{c[1].style, c[3].style, c[5].style, c[5].width}),
+            (std::array{0, 0, static_cast<int>(PenStyle::Dot), 0}));
 }
 
-TEST_F(PrimitivesTest, ElementPenSolidOrDotted) {
-  p_.ElementPen(2, 1);
-  p_.ElementPen(2, 31);
-  p_.ElementPen(2, 5);
-  const auto &calls = canvas_.Calls();
-  ASSERT_EQ(Count(CanvasOp::SetPen), 3u);
-  std::vector<int> styles;
-  for (const CanvasCall &c : calls)
-    if (c.op == CanvasOp::SetPen) {
-      styles.push_back(c.style);
-      EXPECT_EQ(c.width, 0);
-      EXPECT_EQ(c.colour, 0u); // pen 2 is black
-    }
-  EXPECT_EQ(styles, (std::vector<int>{static_cast<int>(PenStyle::Solid),
-                                      static_cast<int>(PenStyle::Solid),
-                                      static_cast<int>(PenStyle::Dot)}));
-  EXPECT_EQ(calls[0].op, CanvasOp::SetBrush); // the pen clears the brush
-  EXPECT_EQ(calls[0].style, static_cast<int>(BrushStyle::Clear));
-}
-
-// A full circle inside the window: 72 chords of 5 degrees, each with its
-// end pixel.
-TEST_F(PrimitivesTest, CircleIsSeventyTwoChords) {
+// A circle inside the window: 72 chords of 5 degrees with their end
+// pixels, the first from (9, 5) mm; one half above the window: only the
+// chords below its top. Polylines beyond one border draw nothing; one from
+// the left is cut there and drawn apart from the rest. A polygon is
+// filled while its first edge is at most 10000 px long, else outlined. A
+// rectangle inside is the canvas's, across a border a polygon (the canvas
+// clips it), beyond one nothing.
+TEST_F(Recorded, ChordsPolylinesPolygonsAndRectangles) {
   p_.DrawEllipse(0, 1, 4, 5, 5);
-  EXPECT_EQ(Count(CanvasOp::LineTo), 72u);
-  EXPECT_EQ(Count(CanvasOp::SetPixel), 72u);
-  // The first chord runs from angle 0 (90, 50) to 5 degrees.
-  const CanvasCall &move = canvas_.Calls()[0];
-  EXPECT_EQ(move.op, CanvasOp::MoveTo);
-  EXPECT_EQ(move.a, 90);
-  EXPECT_EQ(move.b, 50);
-  const CanvasCall &line = canvas_.Calls()[1];
-  EXPECT_EQ(line.a,
-            static_cast<int>(std::lround(50 + 40 * std::cos(kPi / 36))));
-  EXPECT_EQ(line.b,
-            static_cast<int>(std::lround(50 - 40 * std::sin(kPi / 36))));
-}
-
-TEST_F(PrimitivesTest, ChordsOutsideTheWindowAreSkipped) {
-  p_.DrawEllipse(0, 1, 4, 5, 10); // the lower half is inside
-  EXPECT_GT(Count(CanvasOp::LineTo), 30u);
-  EXPECT_LT(Count(CanvasOp::LineTo), 40u);
-}
-
-TEST_F(PrimitivesTest, PolylineAboveTheWindowDrawsNothing) {
+  EXPECT_EQ(canvas_.Count(CanvasOp::LineTo), 72u);
+  // 5 degrees on: (5 + 4 cos 5, 5 + 4 sin 5) mm = (89.85, 53.49) px.
+  EXPECT_EQ(Shapes().substr(0, 23), "M 90,50 L 90,47 S 90,47");
+  p_.DrawEllipse(0, 1, 4, 5, 10);
+  EXPECT_GT(canvas_.Count(CanvasOp::LineTo), 30u);
+  EXPECT_LT(canvas_.Count(CanvasOp::LineTo), 40u);
+  canvas_.Clear();
   p_.WorldPoints().assign({{1, 11}, {5, 12}, {9, 11}});
   p_.DrawPolyline();
-  EXPECT_TRUE(canvas_.Calls().empty());
+  p_.WorldPoints().assign({{-5, 5}, {5, 5}, {5, 8}});
+  p_.DrawPolyline();
+  EXPECT_EQ(Shapes(), "PL 2:0,50..50,50 PL 2:50,50..50,20");
+  p_.WorldPoints().assign({{1, 1}, {1001, 1}, {1, 9}});
+  p_.DrawPolygon();
+  EXPECT_EQ(Shapes(), "PG 3:10,90..10,10");
+  p_.WorldPoints().assign({{1, 1}, {1001.1, 1}, {1, 9}});
+  p_.DrawPolygon();
+  EXPECT_EQ(canvas_.Count(CanvasOp::Polygon), 0u);
+  EXPECT_GE(canvas_.Count(CanvasOp::Polyline), 1u);
+  EXPECT_TRUE(p_.WorldPoints().empty());
+  canvas_.Clear();
+  p_.DrawWorldRect(1, 1, 4, 4);
+  p_.DrawWorldRect(-1, 1, 4, 4);
+  p_.DrawWorldRect(-5, 1, -1, 4);
+  EXPECT_EQ(Shapes(), "R 10,90,40,60 PG 4:-10,90..-10,60");
+}
+
+// A quarter of radius 3 about (5, 5): 73 arc points from (8, 5) mm to
+// (5, 8), pixels (80, 50) to (50, 20), then the centre for a sector,
+// nothing for a segment (the chord closes it), the tangents' apex (8, 8)
+// for a tangent zone (code -1 or any other). A disc is the 72 points of
+// 0..355 degrees, the last (7.989, 4.739) mm; its outline goes on to 360.
+// A ring goes back along the inner arc of radius 1, (5, 6) to (6, 5).
+TEST_F(Recorded, ArcShapedSolids) {
+  const geometry::ArcShape q{5, 5, 3, 1, 0, kPi / 2, 0};
+  using namespace exchange;
+  for (const std::int32_t code : std::initializer_list<std::int32_t>{
+           kDiscCode, kSectorCode, kSegmentCode, kTangentCode, 7})
+    p_.FillArcSolid(q, code);
+  EXPECT_EQ(Shapes(), "PG 72:80,50..80,53 PG 74:80,50..50,50 PG "
+                      "73:80,50..50,20 PG 74:80,50..80,20 PG 74:80,50..80,20");
+  p_.OutlineArcSolid(q, kDiscCode);
+  p_.OutlineArcSolid(q, kSectorCode);
+  p_.FillRingSolid(geometry::RingMode::SameFlatness, q, 1);
+  p_.FillRingSolid(geometry::RingMode::EvenWidth, q, 1);
+  EXPECT_EQ(Shapes(), "PL 73:80,50..80,50 PL 73:80,50..50,20 PG "
+                      "146:80,50..60,50 PG 146:80,50..60,50");
   EXPECT_TRUE(p_.WorldPoints().empty());
 }
 
-TEST_F(PrimitivesTest, PolylineFromTheLeftIsClipped) {
-  p_.WorldPoints().assign({{-5, 5}, {5, 5}, {5, 8}});
-  p_.DrawPolyline();
-  // The first segment clips at the left edge and is drawn alone; the
-  // second starts a new run.
-  ASSERT_EQ(Count(CanvasOp::Polyline), 2u);
-  const CanvasCall &first = canvas_.Calls()[0];
-  ASSERT_EQ(first.points.size(), 2u);
-  EXPECT_EQ(first.points[0], (PixelPoint{0, 50}));
-  EXPECT_EQ(first.points[1], (PixelPoint{50, 50}));
-  EXPECT_EQ(canvas_.Calls()[1].points.back(), (PixelPoint{50, 20}));
-}
-
-TEST_F(PrimitivesTest, PolygonWithALongFirstEdgeIsOnlyOutlined) {
-  // 1000.1 mm at 10 px/mm: a first edge of 10001 pixels.
-  p_.WorldPoints().assign({{1, 1}, {1001.1, 1}, {1, 9}});
-  p_.DrawPolygon();
-  EXPECT_EQ(Count(CanvasOp::Polygon), 0u);
-  EXPECT_GE(Count(CanvasOp::Polyline), 1u);
-  canvas_.Clear();
-  p_.WorldPoints().assign({{1, 1}, {1001, 1}, {1, 9}}); // 10000 pixels
-  p_.DrawPolygon();
-  EXPECT_EQ(Count(CanvasOp::Polygon), 1u);
-  EXPECT_EQ(Count(CanvasOp::Polyline), 0u);
-}
-
-TEST_F(PrimitivesTest, WorldRectangleInsideOrAcrossTheWindow) {
-  p_.DrawWorldRect(1, 1, 4, 4);
-  EXPECT_EQ(Count(CanvasOp::Rectangle), 1u);
-  canvas_.Clear();
-  p_.DrawWorldRect(-1, 1, 4, 4);
-  EXPECT_EQ(Count(CanvasOp::Polygon), 1u);
-  canvas_.Clear();
-  p_.DrawWorldRect(-5, 1, -1, 4);
-  EXPECT_TRUE(canvas_.Calls().empty());
-}
-
-struct ArcShapeCase {
-  int kind;
-  double param;
-  CanvasOp op;
-  std::size_t points;
-};
-
-TEST_F(PrimitivesTest, ArcShapesOfEveryKind) {
-  const ArcShapeCase cases[] = {
-      {101, 100, CanvasOp::Polygon, 72}, // disc
-      {101, 0, CanvasOp::Polygon, 74},   // sector: arc and centre
-      {101, 5, CanvasOp::Polygon, 73},   // segment: closed by the chord
-      {101, 7, CanvasOp::Polygon, 74},   // tangent zone: arc and corner
-      {111, 100, CanvasOp::Polyline, 73}, {111, 0, CanvasOp::Polyline, 73},
-      {105, 1, CanvasOp::Polygon, 146},   {106, 1, CanvasOp::Polygon, 146},
-  };
-  for (const ArcShapeCase &c : cases) {
+// The corner drawn for a tangent zone is the apex snapping offers, also
+// where the end tangents are nearly parallel (a sweep 1e-9 short of a half
+// turn puts it about 1e9 mm away).
+TEST_F(Recorded, TangentZoneCornerIsTheSnappedApex) {
+  for (const double sweep :
+       {kPi / 2, 2 * kPi / 3, kPi - 1e-9, kPi, 1.5 * kPi}) {
+    const geometry::ArcShape s{5, 5, 3, 1, 0.3, sweep, 0.2};
     canvas_.Clear();
-    p_.BuildArcShape(c.kind, c.param, kPi / 2, 0, 0, 1, 3, 5, 5);
-    ASSERT_EQ(canvas_.Count(c.op), 1u) << c.kind << " " << c.param;
-    for (const CanvasCall &call : canvas_.Calls()) {
-      if (call.op == c.op) {
-        EXPECT_EQ(call.points.size(), c.points) << c.kind << " " << c.param;
-      }
-    }
-    EXPECT_TRUE(p_.WorldPoints().empty());
+    p_.FillArcSolid(s, exchange::kTangentCode);
+    const geometry::Point2 apex = geometry::ArcTangentApex(s).apex;
+    EXPECT_EQ(canvas_.Calls().back().points.back(),
+              ToScreen(view_, apex.x, apex.y))
+        << sweep;
   }
-  canvas_.Clear();
-  p_.BuildArcShape(42, 0, kPi, 0, 0, 1, 3, 5, 5);
-  EXPECT_TRUE(canvas_.Calls().empty());
 }
 
-TEST_F(PrimitivesTest, SectorEndsAtTheCentre) {
-  p_.BuildArcShape(101, 0, kPi / 2, 0, 0, 1, 3, 5, 5);
-  const CanvasCall &polygon = canvas_.Calls().back();
-  EXPECT_EQ(polygon.points.front(), (PixelPoint{80, 50})); // angle 0
-  EXPECT_EQ(polygon.points[72], (PixelPoint{50, 20}));     // angle 90
-  EXPECT_EQ(polygon.points.back(), (PixelPoint{50, 50}));  // the centre
+// A line on the top border is outside; 0.1 mm below it is row 1. The
+// arrowhead (code 1) at pi/2 from (5, 8) mm: the tip at pixel (50, 20),
+// its base corners (-7.5, +-1.25) turned to (5 -+ 1.25, 0.5) mm, row 95.
+// cos pi/2 is not 0 in doubles: the first corner is at 3.7499999999999996
+// mm, pixel 37 (not 38); the second sums to 6.25 mm exactly, pixel 63.
+TEST_F(Recorded, BorderLineAndTurnedArrowhead) {
+  p_.DrawWorldLine(1, 10, 9, 10);
+  p_.DrawWorldLine(1, 9.9, 9, 9.9);
+  DrawPointMarker(p_, 1, 0, 2, 1, kPi / 2, 5, 8);
+  EXPECT_EQ(canvas_.Calls().back().points.at(1), (PixelPoint{37, 95}));
+  EXPECT_EQ(Shapes(), "M 10,1 L 90,1 S 90,1 PG 3:50,20..63,95");
 }
 
-// Tangents at 0 and 90 degrees of a circle of radius 3 about (5, 5) meet
-// at (8, 8).
-TEST_F(PrimitivesTest, TangentZoneCorner) {
-  p_.BuildArcShape(101, 7, kPi / 2, 0, 0, 1, 3, 5, 5);
-  EXPECT_EQ(canvas_.Calls().back().points.back(), (PixelPoint{80, 20}));
+// At 100 px per mm about (0, 0), the pixel (500, 500): a plain point of
+// line width 3 on pen 1 (second width 0.2) is a circle of radius 0.015 +
+// 0.2 mm; scale 0 counts as 1 (radius 1.25 mm); an unknown code is a
+// circle of 1.25 * scale. The arrowhead's tip is the point, its base
+// (-7.5, +-1.25) mm turned by pi/2. The wave is two quarter arcs, from
+// (2.5, 2.5) and from (-2.5, -2.5) mm. Filled and plain twins draw the
+// same; every code draws something.
+TEST_F(Recorded, PointMarkers) {
+  view_ = test::ViewOf(1000, 1000, 0, 0, 100);
+  const auto draw = [this](int code, int width, double scale, double angle) {
+    DrawPointMarker(p_, code, width, 1, scale, angle, 0, 0);
+    return Shapes();
+  };
+  EXPECT_EQ(draw(0, 3, 1, 0).substr(0, 8), "M 522,50"); // 521.5
+  EXPECT_EQ(draw(-2, 0, 0, 0).substr(0, 8), "M 625,50");
+  EXPECT_EQ(draw(12, 0, 2, 0).substr(0, 8), "M 750,50");
+  EXPECT_EQ(draw(1, 0, 1, kPi / 2), "PG 3:500,500..625,1250");
+  const std::string wave = draw(8, 0, 1, 0);
+  EXPECT_EQ(wave.substr(0, 9), "M 750,250");
+  EXPECT_NE(wave.find("M 250,750"), std::string::npos);
+  for (const auto &[a, b] : {std::pair{2, 5}, {-2, 4}, {1, 6}})
+    EXPECT_EQ(draw(a, 0, 1.5, 0.3), draw(b, 0, 1.5, 0.3)) << a;
+  for (int code = -8; code <= 12; ++code)
+    EXPECT_NE(draw(code, 0, 1, 0.7), "") << code;
+  // Markers take a solid pen; the outline-only symbols draw no circle (72
+  // chords) besides, the wave its two arcs of 72 chords only.
+  for (const int code : {-1, -4, -5, -6, -7, 8, 9, 10, 11}) {
+    DrawPointMarker(p_, code, 0, 1, 1, 0, 0, 0);
+    EXPECT_EQ(canvas_.Calls()[1].style, static_cast<int>(PenStyle::Solid));
+    EXPECT_LT(canvas_.Count(CanvasOp::LineTo), code == 8 ? 145u : 72u) << code;
+    canvas_.Clear();
+  }
 }
 
-TEST_F(PrimitivesTest, ShapesOfExtremeSizeDoNotFail) {
-  for (double r : {0.0, -3.0, 1e308, std::nan("")})
-    for (double f : {0.0, -1.0, 1.0})
-      for (int kind : {101, 105, 106, 111}) {
-        p_.BuildArcShape(kind, 0, kPi, 0, 0, f, r, 5, 5);
-        p_.DrawEllipse(0.3, f, r, 1e308, -1e308);
-      }
-  SUCCEED() << canvas_.Calls().size() << " calls";
+// On a border is outside. Segments inside stay, across borders are cut
+// (interpolated from the unclipped first end), beyond one border or
+// clipped down to a point are invisible. Pixels round halves away from
+// zero and clamp to +-2^30 (NaN as 0); text pixels round halves to even.
+TEST(Clipping, Table) {
+  const ViewState v = TenByTen();
+  const double outcodes[][3] = {{5, 5, 0},    {0, 5, 1},  {10, 5, 2},
+                                {5, 0, 4},    {5, 10, 8}, {-1, 11, 9},
+                                {2e-12, 5, 0}};
+  for (const auto &[x, y, code] : outcodes)
+    EXPECT_EQ(OutCode(x, y, v), code) << x << " " << y;
+  const double segments[][10] = {
+      {1, 2, 3, 4, 0, 0, 1, 2, 3, 4},     {5, 5, -5, 0, 1, 1, 5, 5, 0, 2.5},
+      {-10, 5, 20, 5, 1, 1, 0, 5, 10, 5}, {1, 10, 9, 10, 2, 2, 0, 0, 0, 0},
+      {-1, -5, -1, 15, 2, 2, 0, 0, 0, 0}, {-1, 1, 1, -1, 1, 2, 0, 0, 0, 0}};
+  for (const auto &s : segments) {
+    double x1 = s[0], y1 = s[1], x2 = s[2], y2 = s[3];
+    EXPECT_EQ(SegmentVisibility(v, x1, y1, x2, y2), s[4]);
+    EXPECT_EQ(ClipSegment(x1, y1, x2, y2, v), s[5]);
+    if (s[5] != 2) {
+      EXPECT_EQ((std::array{x1, y1, x2, y2}),
+                (std::array{s[6], s[7], s[8], s[9]}));
+    }
+  }
+  EXPECT_EQ(PointVisibility(0, 5, v), 2);
+  ViewState unit;
+  unit.ViewHeight = 100;
+  EXPECT_EQ(ToScreen(unit, 2.5, 0), (PixelPoint{3, 100}));
+  EXPECT_EQ(ToScreen(unit, -2.5, 2.5), (PixelPoint{-3, 97}));
+  EXPECT_EQ(ToScreen(unit, 2.4999, 0.5), (PixelPoint{2, 99}));
+  EXPECT_EQ(ToScreen(unit, 1e308, -HUGE_VAL), (PixelPoint{1 << 30, 1 << 30}));
+  EXPECT_EQ(ToScreen(unit, std::nan(""), 5), (PixelPoint{0, 95}));
+  EXPECT_EQ(
+      (std::array{RoundHalfEven(2.5), RoundHalfEven(-2.5), RoundHalfEven(3.5)}),
+      (std::array{2, -2, 4}));
 }
 
 } // namespace

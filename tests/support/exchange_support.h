@@ -22,10 +22,8 @@ inline constexpr char kMincho[] = "<\x82\x6C\x82\x72 \x96\xBE\x92\xA9>";
 // The lines joined, each ended by CR LF as the host writes them.
 inline std::string CrLf(std::initializer_list<std::string_view> lines) {
   std::string out;
-  for (std::string_view line : lines) {
-    out.append(line);
-    out.append("\r\n");
-  }
+  for (std::string_view line : lines)
+    out.append(line).append("\r\n");
   return out;
 }
 

@@ -4,6 +4,8 @@
 // arc and extended-point angles are degrees, arc-shaped solid angles
 // radians. Records are plain values; the strings are owned copies.
 
+#include "orvik/geometry/arc_shape.h"
+
 #include <cstdint>
 #include <string>
 
@@ -116,22 +118,63 @@ struct TJwwEntSolid4 {
   double X1 = 0, Y1 = 0, X2 = 0, Y2 = 0, X3 = 0, Y3 = 0, X4 = 0, Y4 = 0;
 };
 
-// "sc" and "se": centre x, centre y, radius, flatness, tilt, start angle,
-// sweep (radians); Code selects the shape.
+// The elliptic arc that shapes an arc-shaped solid ("sc", "se", "so",
+// "sg"). Angles are radians: Start is a parameter angle in the arc's own
+// frame, Sweep its signed extent, Tilt turns that frame.
+struct TJwwSolidOutline {
+  double CentreX = 0, CentreY = 0;
+  double Radius = 0;   // semi-axis along the arc's own x axis
+  double Flatness = 0; // the other semi-axis over Radius
+  double Tilt = 0, Start = 0, Sweep = 0;
+};
+
+// The outline's numbers in the order the exchange file gives them, right
+// after the record's key; the record's eighth number follows them.
+inline constexpr double TJwwSolidOutline::*kOutlineFileOrder[] = {
+    &TJwwSolidOutline::CentreX, &TJwwSolidOutline::CentreY,
+    &TJwwSolidOutline::Radius,  &TJwwSolidOutline::Flatness,
+    &TJwwSolidOutline::Tilt,    &TJwwSolidOutline::Start,
+    &TJwwSolidOutline::Sweep};
+
+// The outline in paper millimetres for a model scale: centre and radius
+// divided by it.
+inline geometry::ArcShape PaperShape(const TJwwSolidOutline &o, double scale) {
+  return {o.CentreX / scale,
+          o.CentreY / scale,
+          o.Radius / scale,
+          o.Flatness,
+          o.Start,
+          o.Sweep,
+          o.Tilt};
+}
+
+// Codes of "sc" solids: the part of the ellipse filled. Any other code
+// fills the zone between the arc and the tangents at its ends, which the
+// host writes as -1. An "se" solid of code 100 is a whole ellipse's
+// outline, else its arc's.
+enum SolidArcCode : std::int32_t {
+  kSectorCode = 0,
+  kSegmentCode = 5,
+  kDiscCode = 100,
+  kTangentCode = -1,
+};
+
+// "sc" and "se": the outline and the code.
 struct TJwwEntSolidArc {
   TJwwEntAttr Attr;
   std::int32_t Rgb = 0;
-  double V1 = 0, V2 = 0, V3 = 0, V4 = 0, V5 = 0, V6 = 0, V7 = 0;
+  TJwwSolidOutline Outline;
   std::int32_t Code = 0;
 };
 using TJwwEntSolidSc = TJwwEntSolidArc;
 using TJwwEntSolidSe = TJwwEntSolidArc;
 
-// "so" and "sg": as "sc" plus the inner radius V8.
+// "so" and "sg": the outer outline and the inner radius.
 struct TJwwEntSolidRing {
   TJwwEntAttr Attr;
   std::int32_t Rgb = 0;
-  double V1 = 0, V2 = 0, V3 = 0, V4 = 0, V5 = 0, V6 = 0, V7 = 0, V8 = 0;
+  TJwwSolidOutline Outline;
+  double InnerRadius = 0;
 };
 using TJwwEntSolidSo = TJwwEntSolidRing;
 using TJwwEntSolidSg = TJwwEntSolidRing;

@@ -34,6 +34,8 @@ private:
 
   void ReadIndicatedPoint(std::string_view key);
   void ReadPickNumber(std::string_view key);
+  void ReadPoint(int n);
+  void ReadOutline(TJwwSolidOutline &outline);
   void ReadText(std::int32_t text_class);
   void FillText(TJwwEntText &text, std::int32_t text_class);
   void ReadSolid(int n);

@@ -59,18 +59,23 @@ struct ArcCorners {
 };
 
 // The end tangents are taken as a circle's (perpendicular to the radius
-// direction at the end parameter) also for an ellipse, so that the corner
-// agrees with the one drawn for tangent-zone solids. Parallel tangents, as
-// for a half turn, give the centre as apex and tangents_cross false.
+// direction at the end parameter) also for an ellipse. The renderer draws
+// the corner of a tangent-zone solid at this apex, so the corner drawn and
+// the one snapped to are the same point. Parallel tangents, as for a half
+// turn, give the centre as apex and tangents_cross false.
 ArcCorners ArcTangentApex(const ArcShape &shape);
 
+// How the inner arc of a ring follows the outer one: with the same
+// flatness ("so" solids), or with the band as wide along the shape's y axis
+// as along its x axis ("sg" solids).
+enum class RingMode { SameFlatness, EvenWidth };
+
 // The inner arc of a ring: the same centre, start, sweep and tilt, radius
-// inner_radius. With ring_mode 1 the inner flatness is chosen so that the
-// band is as wide along the shape's y axis as along its x axis,
-// (radius * flatness - radius) / inner_radius + 1; any other mode keeps the
-// outer flatness. When that value is not finite (inner radius 0) the outer
-// flatness is kept: the inner outline is then the centre whatever its
-// flatness, and a NaN flatness would make every point miss the ring.
-ArcShape InnerArc(int ring_mode, const ArcShape &outer, double inner_radius);
+// inner_radius. An even band has the inner flatness
+// (radius * flatness - radius) / inner_radius + 1. When that value is not
+// finite (inner radius 0) the outer flatness is kept: the inner outline is
+// then the centre whatever its flatness, and a NaN flatness would make
+// every point miss the ring.
+ArcShape InnerArc(RingMode mode, const ArcShape &outer, double inner_radius);
 
 } // namespace orvik::geometry

@@ -24,8 +24,7 @@ double SignedLineOffset(double x1, double y1, double x2, double y2, double px,
 // infinite input) is reported as 2, never as lying on the segments.
 //
 // A run x or a slope difference d counts as zero when d / 1e-10 + 0.5
-// truncates to 0, the rounding used by the program's other line crossing;
-// the window is therefore lopsided, -1.5e-10 < d < 0.5e-10.
+// truncates to 0, so the window is lopsided, -1.5e-10 < d < 0.5e-10.
 int LineCrossing(Point2 &crossing, double x1, double y1, double x2, double y2,
                  double x3, double y3, double x4, double y4);
 

@@ -6,7 +6,7 @@
 // (either sign); a point outside the span still counts when it lies within
 // the square window tol of an arc end point.
 
-#include "orvik/geometry/arc_shape.h"
+#include "orvik/geometry/arc_measures.h"
 
 namespace orvik::geometry {
 
@@ -32,11 +32,11 @@ bool InsideSegment(const ArcShape &shape, double px, double py, double tol);
 // bounded, so a solid never catches pointers far away from it.
 bool InsideTangentZone(const ArcShape &shape, double px, double py, double tol);
 
-// The band between the outer arc `shape` and InnerArc(ring_mode, shape,
+// The band between the outer arc `shape` and InnerArc(mode, shape,
 // inner_radius). A sweep of whole turns, zero included, is a full ring.
 // A point outside the span also counts when it is near an end point of the
 // inner arc.
-bool InsideRingBand(int ring_mode, const ArcShape &shape, double inner_radius,
+bool InsideRingBand(RingMode mode, const ArcShape &shape, double inner_radius,
                     double px, double py, double tol);
 
 } // namespace orvik::geometry

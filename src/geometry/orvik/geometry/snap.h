@@ -11,7 +11,7 @@
 // loudly: a NaN makes the pointer miss, a zero radius shrinks the shape to
 // its centre.
 
-#include "orvik/geometry/arc_shape.h"
+#include "orvik/geometry/arc_measures.h"
 
 namespace orvik::geometry {
 
@@ -30,11 +30,11 @@ bool SnapArc(Point2 &snap, const ArcShape &shape, double px, double py,
              double tol);
 
 // A circle or arc element. The sweep is first brought into [-2pi, 2pi];
-// then it counts as a full ellipse when force_full is non-zero or the sweep
+// then it counts as a full ellipse when force_full is set or the sweep
 // is less than 1e-10 from 0 or from 2pi, and as an arc otherwise. A sweep of
 // -2pi is thus an arc of one turn: it snaps to its end point or centre, never
 // to a quadrant point.
-bool SnapCircleOrArc(int force_full, Point2 &snap, const ArcShape &shape,
+bool SnapCircleOrArc(bool force_full, Point2 &snap, const ArcShape &shape,
                      double px, double py, double tol);
 
 // The filled shapes: inside the region the result is true and the snap is
@@ -53,11 +53,11 @@ bool SnapSolidSegment(Point2 &snap, const ArcShape &shape, double px, double py,
 bool SnapSolidTangentZone(Point2 &snap, const ArcShape &shape, double px,
                           double py, double tol);
 
-// A ring between `shape` and its inner arc (see InnerArc for ring_mode):
+// A ring between `shape` and its inner arc (see InnerArc for the mode):
 // the outer arc's end points, then the inner arc's, then the centre when
 // the pointer is in the band. The centre itself is never offered as an end
 // point, so a ring of radius 0 falls through to the band test.
-bool SnapSolidRing(int ring_mode, Point2 &snap, const ArcShape &shape,
+bool SnapSolidRing(RingMode mode, Point2 &snap, const ArcShape &shape,
                    double inner_radius, double px, double py, double tol);
 
 } // namespace orvik::geometry

@@ -40,8 +40,8 @@ int SegmentVisibility(const ViewState &view, double x1, double y1, double x2,
 int ClipSegment(double &x1, double &y1, double &x2, double &y2,
                 const ViewState &view);
 
-// A pixel count rounded halves away from zero (truncating v +- 0.5, as
-// RoundHalfAway does) and clamped to +-2^30; NaN gives 0.
+// A pixel count rounded halves away from zero (truncating v +- 0.5) and
+// clamped to +-2^30; NaN gives 0.
 inline std::int32_t RoundPixel(double v) {
   constexpr double kLimit = 1 << 30;
   v += v >= 0 ? 0.5 : -0.5;

@@ -32,8 +32,9 @@ public:
   void DrawSolid2(const exchange::TJwwEntSolid2 &e);
   void DrawSolid3(const exchange::TJwwEntSolid3 &e);
   void DrawSolid4(const exchange::TJwwEntSolid4 &e);
-  void DrawArcSolid(const exchange::TJwwEntSolidArc &e, int kind);
-  void DrawRingSolid(const exchange::TJwwEntSolidRing &e, int kind);
+  void DrawSolidSc(const exchange::TJwwEntSolidSc &e);
+  void DrawSolidSe(const exchange::TJwwEntSolidSe &e);
+  void DrawRing(const exchange::TJwwEntSolidRing &e, geometry::RingMode mode);
   void DrawLine(const exchange::TJwwEntLine &e);
   void DrawCircle(const exchange::TJwwEntCircle &e);
   void DrawArc(const exchange::TJwwEntArc &e);

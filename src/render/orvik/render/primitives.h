@@ -10,7 +10,7 @@
 // reuses them, so drawing allocates nothing once they have grown.
 
 #include "orvik/attributes/pen_table.h"
-#include "orvik/geometry/arc_shape.h"
+#include "orvik/geometry/arc_measures.h"
 #include "orvik/geometry/view_state.h"
 #include "orvik/render/canvas.h"
 
@@ -72,19 +72,21 @@ public:
                    double cy);
   void DrawEllipseArc(double sweep, double start, double tilt, double flatness,
                       double radius, double cx, double cy);
-  // Arc-shaped solids and outlines: kind 101 (filled disc, sector, segment
-  // or tangent zone by `param` 100, 0, 5 or other), 111 (outline, whole for
-  // 100), 105 and 106 (rings; param is the inner radius). Other kinds draw
-  // nothing.
-  void BuildArcShape(int kind, double param, double sweep, double start,
-                     double tilt, double flatness, double radius, double cx,
-                     double cy);
+  // The arc-shaped solids, their shapes in paper millimetres. "sc": the
+  // filled disc, sector, segment or tangent zone its code names (see
+  // exchange::SolidArcCode); the tangent zone's corner is the apex that
+  // snapping offers (geometry::ArcTangentApex). "se": the outline, of the
+  // whole ellipse for code 100, else of the arc. Rings ("so", "sg"): the
+  // band from the arc back along its inner arc, filled.
+  void FillArcSolid(const geometry::ArcShape &shape, std::int32_t code);
+  void OutlineArcSolid(const geometry::ArcShape &shape, std::int32_t code);
+  void FillRingSolid(geometry::RingMode mode, const geometry::ArcShape &outer,
+                     double inner_radius);
 
 private:
   void DrawScreenPolyline();
   void AddArcPoints(const geometry::ArcShape &shape);
   void AddWholeEllipse(const geometry::ArcShape &shape, int count);
-  static Point2 TangentCorner(const geometry::ArcShape &shape);
 
   Canvas &canvas_;
   const ViewState &view_;

@@ -51,6 +51,7 @@ private:
     std::string_view font;
     double x, y, angle, height, width, spacing;
   };
+  class CaretScan;
   void DrawCaretText(const Element &e, std::string_view text);
 
   Primitives &p_;

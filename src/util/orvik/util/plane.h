@@ -20,13 +20,6 @@ double RotateY(double x, double y, double cx, double cy, double angle);
 // Equal within 1e-8 in each coordinate.
 bool SamePoint(double x1, double y1, double x2, double y2);
 
-// Crossing of the lines through A = (x1,y1)-(x2,y2) and B = (x3,y3)-(x4,y4).
-// Returns 0 when the lines are parallel (both vertical, or slopes equal to
-// 1e-8; x, y untouched), 1 when the crossing lies on both segments (with a
-// 1e-8 margin), 2 when it lies outside at least one of them.
-int LineIntersection(double x1, double y1, double x2, double y2, double x3,
-                     double y3, double x4, double y4, double &x, double &y);
-
 // The arc from start point S through T to end point E.
 struct ThreePointArc {
   double cx = 0, cy = 0, radius = 0;

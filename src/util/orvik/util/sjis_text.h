@@ -7,7 +7,7 @@
 // character and takes the next byte with it. Every other byte, including
 // half-width katakana 0xA0..0xDF and 0xFE, 0xFF, is a one-byte character.
 // A lead byte in the last position counts as a one-byte character.
-// Positions are 1-based byte positions, character numbers 1-based.
+// Byte positions of ByteRangeCopy are 1-based, those of the others 0-based.
 
 #include <cstddef>
 #include <string>
@@ -19,17 +19,17 @@ constexpr bool IsLeadByte(unsigned char c) {
   return (c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFD);
 }
 
+// Byte length, 1 or 2, of the character that starts at byte i (i below
+// the size): the step from one character to the next.
+constexpr std::size_t CharLengthAt(std::string_view text, std::size_t i) {
+  return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()
+             ? 2
+             : 1;
+}
+
 // The text without half-width spaces, full-width spaces (0x81 0x40) and
 // control bytes (below 0x20).
 std::string StripBlanks(std::string_view text);
-
-// Number of characters.
-std::size_t CharCount(std::string_view text);
-
-// Characters `first` .. first + count - 1 (1-based); empty when the text has
-// fewer than `first` characters or count <= 0. A first below 1 copies from
-// character 1 up to first + count - 1.
-std::string CharCopy(std::string_view text, long first, long count);
 
 // The whole characters lying inside bytes first .. first + count - 1;
 // a two-byte character cut by either end of the range is left out.

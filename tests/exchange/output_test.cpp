@@ -1,0 +1,157 @@
+// What the exchange cases do not show of writing: the writer's progress
+// and Esc, its message record, the cut of over-long texts on reading, the
+// output buffer's record contract and its spill to a temporary file, and
+// the atomic replacement of the exchange file.
+
+#include "exchange_support.h"
+
+#include "orvik/exchange/host_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace orvik::exchange {
+namespace {
+
+namespace fs = std::filesystem;
+using test::CrLf;
+
+// Shows each label; Esc is held from the given poll on.
+class Watcher : public ProgressLabel, public EscapeKey {
+public:
+  explicit Watcher(int esc_from) : polls_left_(esc_from) {}
+  void ShowProgress(std::string_view text) override {
+    shown.emplace_back(text);
+  }
+  bool IsHeld() override { return polls_left_-- <= 0; }
+  std::vector<std::string> shown;
+
+private:
+  int polls_left_;
+};
+
+// 250 lines from group 2: progress is shown before elements 0, 100 and
+// 200, where Esc is asked too. Held at the first or the third poll, the
+// output so far ("hd" included) goes and only the restoring layer group
+// and layer records follow. A message is the record "h#" and its text.
+TEST(WriteDrawing, ShowsProgressStopsOnEscAndEmitsMessages) {
+  for (const int poll : {0, 2, 3}) {
+    DrawingModel m;
+    for (int i = 0; i < 250; ++i)
+      m.AddLine(0, 0, i + 1, 0);
+    ResetWriterState(m);
+    m.Attr.FirstGroup = 2;
+    OutputBuffer out;
+    out.EmitLine("hd");
+    Watcher w(poll);
+    WriteDrawing(m, out, &w, &w);
+    const std::string p = kProgressPrefix,
+                      of = kProgressSlash + std::string("250");
+    if (poll < 3) {
+      EXPECT_EQ(out.FileImage(), CrLf({"lg2", "ly0"})) << poll;
+    } else {
+      EXPECT_EQ(w.shown, (std::vector<std::string>{p + "1" + of, p + "101" + of,
+                                                   p + "201" + of}));
+    }
+  }
+  OutputBuffer out;
+  EmitMessage(out, kNoPenDrawingMessage);
+  EXPECT_EQ(out.FileImage(), std::string("h#") + kNoPenDrawingMessage + "\r\n");
+}
+
+// Texts and font names are cut at 255 bytes, never inside a character;
+// bytes 254 and 255 of 200 two-byte characters 0x82 0x82 form one.
+TEST(ReadExchangeBytes, CutsTextsAndFontsOnACharacter) {
+  const std::string wide(400, '\x82');
+  const DrawingModel m =
+      test::Read("cn\"$" + wide + "\r\nch 0 0 1 0 \"" + wide + "\r\n");
+  EXPECT_EQ(m.Texts[0].Text, wide.substr(0, 254));
+  EXPECT_EQ(m.Texts[0].FontName, wide.substr(0, 254));
+}
+
+// Empty, the buffer is the cancel record "hq". Records end in CR LF, a
+// text record's head joins its text; they are cut at 255 bytes, before a
+// two-byte character rather than through it; control bytes are dropped,
+// with a lead byte whose second byte is one.
+TEST(OutputBuffer, RecordsKeepTheirContract) {
+  OutputBuffer out;
+  EXPECT_EQ(out.FileImage(), "hq\r\n");
+  const std::string wide(400, '\x82'); // 200 two-byte characters
+  out.EmitLine("hd");
+  out.EmitTextRecord("ch 0 0 1 0 \"", "abc\"");
+  out.EmitLine(std::string(300, 'a'));
+  out.EmitLine(wide);
+  out.EmitLine("a" + wide);
+  out.EmitLine(std::string("a\rb\nc\0d", 7));
+  out.EmitLine(std::string("x\x82\ny", 4));
+  EXPECT_EQ(out.FileImage(),
+            "hd\r\nch 0 0 1 0 \"abc\"\r\n" + std::string(255, 'a') + "\r\n" +
+                wide.substr(0, 254) + "\r\n" + ("a" + wide).substr(0, 255) +
+                "\r\nabcd\r\nxy\r\n");
+  EXPECT_EQ(out.Count(), 8u);
+  out.Clear();
+  EXPECT_TRUE(out.Empty());
+}
+
+// Eight MiB of records: most go through the temporary file and come back
+// whole and in order, also when more follow.
+TEST(OutputBuffer, LargeOutputsComeBackWhole) {
+  OutputBuffer out;
+  std::string expected;
+  for (int i = 0; i < 40000; ++i) {
+    const std::string record = std::to_string(i) + std::string(190, 'r');
+    out.EmitLine(record);
+    expected += record + "\r\n";
+  }
+  EXPECT_TRUE(out.FileImage() == expected);
+  out.EmitTextRecord("ch \"", "end");
+  EXPECT_TRUE(out.FileImage() == expected + "ch \"end\r\n");
+  out.Clear();
+  out.EmitLine("hd");
+  EXPECT_EQ(out.FileImage(), "hd\r\n");
+}
+
+// The file is replaced whole; on a full disk, imitated by a file-size
+// limit, the write fails part-way, the old file stays whole, and no
+// temporary file is left behind.
+TEST(FlushExchangeFile, ReplacesTheFileOrKeepsItWhole) {
+  const fs::path dir = fs::temp_directory_path() / "orvik-flush";
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  const fs::path file = dir / "JWC_TEMP.TXT";
+  const auto contents = [&file] {
+    std::ifstream in(file, std::ios::binary);
+    return std::string{std::istreambuf_iterator<char>(in), {}};
+  };
+  ASSERT_TRUE(FlushExchangeFile(OutputBuffer{}, file.string()));
+  EXPECT_EQ(contents(), "hq\r\n");
+  OutputBuffer out;
+  for (int i = 0; i < 100000; ++i)
+    out.EmitLine("0 0 1 1");
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool flushed = FlushExchangeFile(out, file.string());
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_FALSE(flushed);
+  EXPECT_EQ(contents(), "hq\r\n");
+  ASSERT_TRUE(FlushExchangeFile(out, file.string()));
+  EXPECT_EQ(contents().size(), 900000u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
+  fs::remove_all(dir);
+}
+
+} // namespace
+} // namespace orvik::exchange

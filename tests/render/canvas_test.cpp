@@ -1,0 +1,170 @@
+// The pixel rules of the QImage canvas, with pixels worked out by hand,
+// batched and unbatched; and whole pictures drawn batched and call by
+// call, with fonts kept and made anew, pixel for pixel the same.
+
+#include "pixel_support.h"
+
+#include "exchange_support.h"
+#include "orvik/render/image_canvas.h"
+#include "orvik/render/scene.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace orvik::render {
+namespace {
+
+using test::InkBox;
+using test::PixelAt;
+
+constexpr Colour32 kRed = MakeColour(255, 0, 0), kBlue = MakeColour(0, 0, 255);
+
+// draw(canvas, image) on a white image with a black one-pixel pen.
+class CanvasPixels : public ::testing::TestWithParam<bool> {
+protected:
+  template <class Draw> QImage Paint(int w, int h, Draw draw) {
+    QImage image = test::WhiteImage(w, h);
+    {
+      ImageCanvas c(image, GetParam());
+      c.SetPen(0, PenStyle::Solid, 0);
+      draw(c, image);
+    }
+    return image;
+  }
+};
+
+// Lines from their first pixel to the end pixel set after them, the far
+// ones clipped by the surface; colours with red in the low byte.
+TEST_P(CanvasPixels, LinesAndPixels) {
+  const QImage image = Paint(20, 12, [](ImageCanvas &c, QImage &) {
+    c.MoveTo(2, 3);
+    c.LineTo(12, 3);
+    c.SetPixel(12, 3, 0);
+    c.MoveTo(2, 5);
+    c.LineTo(7, 10);
+    c.SetPixel(7, 10, 0);
+    c.MoveTo(-(1 << 30), 11);
+    c.LineTo(1 << 30, 11);
+    c.SetPixel(1, 1, 0xFF0000);
+  });
+  EXPECT_EQ(InkBox(image, 0, 3, 20, 4).count, 11);
+  EXPECT_EQ(InkBox(image, 0, 3, 20, 4).Bounds(), (std::array{2, 3, 12, 3}));
+  for (int i = 0; i <= 5; ++i)
+    EXPECT_EQ(PixelAt(image, 2 + i, 5 + i), 0u) << i;
+  EXPECT_EQ(InkBox(image, 0, 4, 20, 11).count, 6);
+  EXPECT_EQ(InkBox(image, 0, 11, 20, 12).count, 20);
+  EXPECT_EQ(image.pixel(1, 1), qRgb(0, 0, 255));
+}
+
+// XOR combines the pen bit by bit, SetPixel writes: white xor blue is
+// yellow; the same line again restores white and makes the red end
+// magenta.
+TEST_P(CanvasPixels, XorLinesAndDirectPixels) {
+  const QImage image = Paint(12, 8, [](ImageCanvas &c, QImage &image) {
+    c.SetPenMode(PenMode::Xor);
+    c.SetPen(kBlue, PenStyle::Solid, 0);
+    c.MoveTo(2, 5);
+    c.LineTo(8, 5);
+    c.SetPixel(8, 5, kRed);
+    c.Flush();
+    EXPECT_EQ(PixelAt(image, 2, 5), MakeColour(255, 255, 0));
+    EXPECT_EQ(PixelAt(image, 7, 5), MakeColour(255, 255, 0));
+    EXPECT_EQ(PixelAt(image, 8, 5), kRed);
+    c.MoveTo(2, 5);
+    c.LineTo(8, 5);
+  });
+  EXPECT_EQ(InkBox(image, 0, 0, 8, 8).count, 0);
+  EXPECT_EQ(PixelAt(image, 8, 5), MakeColour(255, 0, 255));
+}
+
+// Boxes have exclusive right and bottom edges: Rectangle(2, 2, 8, 6) is
+// pixels 2..7 by 2..5, outlined with the pen, filled with the brush;
+// Ellipse(7, 7, 13, 13) (a marker of radius 3) is an outline in 7..12; a
+// polyline lights its last point. Without a pen the fill covers one pixel
+// less on the right and bottom: the "/" hatch in 16 x 16, lines where
+// x + y = 7 (mod 8), lights 28 pixels of 0..14.
+TEST_P(CanvasPixels, BoxesPolylinesAndHatches) {
+  const QImage image = Paint(64, 20, [](ImageCanvas &c, QImage &) {
+    c.SetBrush(kRed, BrushStyle::Solid);
+    c.Rectangle(2, 2, 8, 6);
+    c.SetBrush(0, BrushStyle::Clear);
+    c.Ellipse(17, 7, 23, 13);
+    const PixelPoint points[] = {{31, 1}, {38, 1}, {38, 8}};
+    c.Polyline(points);
+    c.SetPen(0, PenStyle::Clear, 0);
+    c.SetBrush(kRed, BrushStyle::BackwardDiagonal);
+    c.Rectangle(40, 0, 56, 16);
+  });
+  EXPECT_EQ(InkBox(image, 0, 0, 10, 20).Bounds(), (std::array{2, 2, 7, 5}));
+  EXPECT_EQ(PixelAt(image, 2, 4), 0u);
+  EXPECT_EQ(PixelAt(image, 7, 5), 0u);
+  EXPECT_EQ(PixelAt(image, 4, 3), kRed);
+  EXPECT_EQ(InkBox(image, 10, 0, 30, 20).Bounds(), (std::array{17, 7, 22, 12}));
+  EXPECT_EQ(InkBox(image, 19, 9, 21, 11).count, 0);
+  EXPECT_EQ(InkBox(image, 30, 0, 40, 20).count, 8 + 7);
+  EXPECT_EQ(PixelAt(image, 38, 8), 0u);
+  EXPECT_EQ(InkBox(image, 40, 0, 64, 20).count, 28);
+  for (int y = 0; y < 16; ++y)
+    for (int x = 40; x < 56; ++x)
+      EXPECT_EQ(!test::IsWhite(image, x, y),
+                (x + y) % 8 == 7 && x < 55 && y < 15);
+}
+
+INSTANTIATE_TEST_SUITE_P(BatchedAndNot, CanvasPixels, ::testing::Bool());
+
+// Lines of every type and pen, circles and arcs, solids in their own
+// colours, markers of every code, image boxes and texts of several kinds,
+// angles and styles, in a 200 x 150 mm area.
+std::string MixedDrawing(unsigned seed) {
+  std::mt19937 rng(seed);
+  const auto n = [&rng](double lo, double hi) {
+    return " " + std::to_string(std::uniform_real_distribution<>(lo, hi)(rng));
+  };
+  const auto xy = [&n] { return n(0, 200) + n(0, 150); };
+  const char *const texts[] = {
+      " 2 0 \"\x8A\xBF\x8E\x9A abc", " 0.6 0.3 \"\x89\xF1^!\x91\xBE",
+      " -1 -0.2 \"m^u2 H^d2O ^_\x89\xBA", " 1 0 \"^@BMa,10,5",
+      " 1 0 \"\x91\xE5\x82\xAB\x81\x45\x81\x45"};
+  std::string f = std::string("cn\"$") + test::kMincho + "\r\n";
+  for (int i = 0; i < 400; ++i) {
+    f += "lc" + std::to_string(1 + rng() % 9) + "\r\nlt" +
+         std::to_string(1 + rng() % 9) + "\r\ncn" + std::to_string(rng() % 11);
+    const std::string records[] = {
+        "ci" + xy() + n(0.1, 30) +
+            (i % 4 ? n(0, 360) + n(0, 360) + " 0.5" + n(0, 360) : ""),
+        "pt" + xy() + " 2" + n(0, 360) + " " +
+            std::to_string(static_cast<int>(rng() % 21) - 8),
+        "lc10 " + std::to_string(rng() % 0x1000000) + "\r\nsl" + xy() + xy() +
+            xy(),
+        "sc" + xy() + n(0.1, 30) + " 1 0 0.5 2 " + (i % 2 ? "0" : "100"),
+        (rng() % 3 ? "ch" : "cv") + xy() + texts[rng() % 5],
+        xy() + xy()};
+    f += "\r\n" + records[i % 6] + "\r\n";
+  }
+  return f;
+}
+
+TEST(Pictures, BatchesAndFontCacheChangeNoPixel) {
+  for (const unsigned seed : {1u, 2u}) {
+    const exchange::DrawingModel m = test::Read(MixedDrawing(seed));
+    const attributes::TgraAttribute pens;
+    for (const double scale : {3.5, 0.7, 11.0}) {
+      const geometry::ViewState v = test::ViewOf(640, 480, 107.3, 75, scale);
+      const auto paint = [&](bool batched, bool cache) {
+        QImage image = test::WhiteImage(640, 480);
+        ImageCanvas canvas(image, ImageCanvas::Options{batched, cache});
+        PaintScene(canvas, m, pens, v, {true, 10}, nullptr);
+        canvas.Flush();
+        return image;
+      };
+      const QImage fast = paint(true, true);
+      EXPECT_GT(InkBox(fast).count, 1000);
+      EXPECT_TRUE(fast == paint(false, true)) << seed << " " << scale;
+      EXPECT_TRUE(fast == paint(true, false)) << seed << " " << scale;
+    }
+  }
+}
+
+} // namespace
+} // namespace orvik::render

@@ -1,0 +1,341 @@
+// Texts on the recording canvas: which characters reach the canvas, at
+// which pixels, in which font and colour; the special codes against a
+// fixed clock; glyph pixels on the QImage canvas.
+
+#include "pixel_support.h"
+
+#include "exchange_support.h"
+#include "orvik/render/font_mapping.h"
+#include "orvik/render/image_canvas.h"
+#include "orvik/render/japanese_calendar.h"
+#include "orvik/render/recording_canvas.h"
+#include "orvik/render/sjis_codec.h"
+#include "orvik/render/text_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+
+namespace orvik::render {
+namespace {
+
+// 10 px per mm over (0, 0)..(40, 20) mm: the point (x, y) mm is the pixel
+// (10 x, 200 - 10 y). A character's cell hangs from its top-left corner,
+// its height above the point the character is placed at.
+class Texts : public ::testing::Test {
+protected:
+  Texts()
+      : canvas_(400, 200), p_(canvas_, view_, pens_), clock_({2005, 5, 9}),
+        codes_(info_, clock_), text_(p_, &codes_) {
+    view_ = test::ViewOf(400, 200, 20, 10, 10);
+    p_.SetPen(0, PenStyle::Solid, 0);
+  }
+  // From (x, y) towards (x + dx, y + dy), height 3 and width 2 mm: the
+  // characters drawn, each "text x,y", with "height/width" of the font
+  // where it changes, and "!" bold, "/" italic, "_" underlined, "-" struck
+  // out, "#" + pen when the text colour changes.
+  std::string Draw(std::string_view text, double spacing = 0.4, double x = 1,
+                   double y = 1, double width = 2, double dx = 10,
+                   double dy = 0) {
+    canvas_.Clear();
+    text_.DrawTextElement(0, "<font>", x, y, x + dx, y + dy, 3, width, spacing,
+                          text);
+    return Trace();
+  }
+  std::string Trace() const {
+    std::string s, font;
+    Colour32 colour = 0;
+    for (const CanvasCall &c : canvas_.Calls()) {
+      if (c.op == CanvasOp::SetFont) {
+        const FontSpec &f = c.font;
+        font = " " + std::to_string(f.Height) + "/" + std::to_string(f.Width) +
+               (f.Weight == 700 ? "!" : "") + (f.Italic ? "/" : "") +
+               (f.Underline ? "_" : "") + (f.StrikeOut ? "-" : "");
+      } else if (c.op == CanvasOp::SetTextColour && c.colour != colour) {
+        colour = c.colour;
+        for (int pen = 1; pen <= 9; ++pen)
+          if (pens_.PenColour(pen) == colour)
+            font += " #" + std::to_string(pen);
+      } else if (c.op == CanvasOp::TextOut) {
+        s += (s.empty() ? "" : " | ") + c.text + " " + std::to_string(c.a) +
+             "," + std::to_string(c.b) + std::exchange(font, "");
+      }
+    }
+    return s;
+  }
+
+  attributes::TgraAttribute pens_;
+  ViewState view_;
+  RecordingCanvas canvas_;
+  Primitives p_;
+  DrawingInfo info_;
+  FixedClock clock_;
+  SpecialCodes codes_;
+  TextRenderer text_;
+};
+
+// A full-width character takes width + spacing (2.4 mm), a half-width one
+// half of it; the cell's top is 3 mm above y = 1, row 160; the font is 30
+// px high and half of 20 px wide.
+TEST_F(Texts, CharactersOnTheHostsGrid) {
+  EXPECT_EQ(Draw("a\x82\xA0\x62"),
+            "a 10,160 30/10 | \x82\xA0 22,160 | b 46,160");
+  canvas_.Clear();
+  text_.DrawTextRun(0, "<font>", 1, 1, 0, 3, 2, 0.4, "a");
+  EXPECT_EQ(canvas_.Calls()[0].font,
+            (FontSpec{30, 10, 0, 400, false, false, false, 1, "<font>"}));
+}
+
+// Halves round to even. From x = 1.25 mm the cell is at 12.5 px: 12, where
+// halves away from zero give 13; the next 1.2 mm on, at 24.5 px: 24, not
+// 25; from -0.25 mm at -2, not -3. With y = 7.25 the top is 102.5 px up:
+// row 98, not 97. Width 2.5 mm is a font width of 12.5 px: 12, not 13.
+TEST_F(Texts, PlacesHalvesOnEvenPixels) {
+  EXPECT_EQ(Draw("ab", 0.4, 1.25, 7.25), "a 12,98 30/10 | b 24,98");
+  EXPECT_EQ(Draw("a", 0, -0.25, 1, 2.5), "a -2,160 30/12");
+}
+
+// Below 6 or above 1000 px of height or width, or shorter than 6 px, a
+// text is a line of pen width 3 from its start to its end.
+TEST_F(Texts, SizeGuardDrawsALineOfWidthThree) {
+  const auto line = [this](double height, double width, double length) {
+    canvas_.Clear();
+    text_.DrawTextElement(0, "f", 1, 1, 1 + length, 1, height, width, 0, "A");
+    return canvas_.Count(CanvasOp::TextOut) == 0 &&
+           canvas_.Count(CanvasOp::LineTo) == 1 &&
+           canvas_.Calls()[1].width == 3;
+  };
+  EXPECT_TRUE(line(0.5, 2, 10) && line(100.1, 2, 10) && line(3, 100.1, 10) &&
+              line(3, 2, 0.5) && line(3, 2, 0));
+  EXPECT_FALSE(line(0.6, 2, 10) || line(100, 2, 10) || line(3, 100, 10) ||
+               line(3, 2, 0.6));
+}
+
+// "ABC･": three letters over the length of four, spacing 1.6 mm (steps of
+// 1.8); "あい・・": two over four, 6 mm apart; "abcdef^2": squeezed by 2
+// of 6 units, width 4/3 mm (a font width of 6.67: 7) and steps of
+// (4/3 + 0.8/3) / 2 mm (8 px). One letter and "^2" is too short to squeeze.
+TEST_F(Texts, TrailingMarks) {
+  EXPECT_EQ(Draw("ABC\xA5"), "A 10,160 30/10 | B 28,160 | C 46,160");
+  EXPECT_EQ(Draw("\x82\xA0\x82\xA2\x81\x45\x81\x45", 0),
+            "\x82\xA0 10,160 30/10 | \x82\xA2 70,160");
+  EXPECT_EQ(Draw("abcdef^2").substr(0, 24), "a 10,160 30/7 | b 18,160");
+  EXPECT_EQ(Draw("a^2"), "a 10,160 30/10");
+  EXPECT_EQ(Draw("a^2b", 0), "a 10,160 30/10 | ^ 20,160 | 2 30,160 | b 40,160");
+}
+
+// Codes flush the text before them in the old style; "^#" returns to the
+// element's; a colour stays set after the text; "^*" .. "^^" is text.
+TEST_F(Texts, StyleAndColourCodes) {
+  EXPECT_EQ(Draw("a^!b"), "a 10,160 30/10 | b 22,160 30/10!");
+  EXPECT_EQ(Draw("^/a^_b^-c^#d", 0),
+            "a 10,160 30/10/ | b 20,160 30/10/_ | c 30,160 30/10/_- | "
+            "d 40,160 30/10");
+  EXPECT_EQ(Draw("^*^!x^^y", 0), "^ 10,160 30/10 | ! 20,160 | x 30,160 | "
+                                 "y 40,160 30/10");
+  EXPECT_EQ(Draw("a^$6b^$xc", 0), "a 10,160 30/10 | b 20,160 30/10 #6 | "
+                                  "^ 30,160 | $ 40,160 | x 50,160 | c 60,160");
+  EXPECT_EQ(p_.PenColour(), pens_.PenColour(6));
+  for (const char *text : {"a^u", "a^u^b", "a^$", "a^", "a^q"}) {
+    const std::string trace = Draw(text);
+    std::string drawn(1, trace[0]);
+    for (std::size_t at = trace.find(" | "); at != std::string::npos;
+         at = trace.find(" | ", at + 1))
+      drawn += trace[at + 3];
+    EXPECT_EQ(drawn, text); // no code: all of it is text
+  }
+}
+
+// The character after a mode code, drawn by itself. H = 3, W = 2 and
+// spacing 0.5 mm: after "m" (1 unit) at (1, 1) mm the pen point P is at
+// 2.25 mm (22.5 px: 22), and the middle of the "m" is B = 0.25 + 0.5 =
+// 0.75 mm back; after "あ" (2 units) P is at 3.5 mm, B = 1.5.
+TEST_F(Texts, ModeCodesPlaceTheNextCharacter) {
+  const std::pair<const char *, const char *> rows[] = {
+      // u: raised by H/2 at half height, its top 3 mm up; P moves on by
+      // (W + spacing) / 2 = 1.25 mm. d: on the baseline, top 2.5 mm up.
+      // c: raised by H/4, top 3.25 mm up (32.5 px: 32).
+      {"m^u2x", "2 22,160 15/10 | x 35,160 30/10"},
+      {"m^d2x", "2 22,175 15/10 | x 35,160 30/10"},
+      {"m^c2x", "2 22,168 15/10 | x 35,160 30/10"},
+      {"m^u\x82\xA0", "\x82\xA0 22,160 15/5"}, // width W/2
+      // o: back by B + W/8 to 1.25 mm (12.5 px: 12), raised by H/4, half
+      // size; P stays. n: back by B + W/4; b: B + W/8; B: B + 0.15 W.
+      {"m^o2x", "2 12,168 15/5 | x 22,160 30/10"},
+      {"m^n2", "2 10,160 30/10"},
+      {"m^b2", "2 12,160 30/10"},
+      {"m^B2", "2 12,160 30/10"},
+      // Full-width: o back by B + W/4, n by B + W/2, B by B + 0.3 W.
+      {"\x82\xA0^o\x82\xA2", "\x82\xA2 15,168 15/5"},
+      {"\x82\xA0^n\x82\xA2", "\x82\xA2 10,160 30/10"},
+      {"\x82\xA0^B\x82\xA2", "\x82\xA2 14,160 30/10"},
+      // w: two half-width characters together, back by B + 2 W/8 to 1 mm,
+      // raised by H/4, half size, no spacing; only one when a full-width
+      // one follows (back by B + W/8); a full-width one stays text with
+      // its code, from 2.25 mm in steps of 1.25 (47.5 px: 48).
+      {"m^w23x", "2 10,168 15/5 | 3 15,168 | x 22,160 30/10"},
+      {"m^w2\x82\xA0", "2 12,168 15/5 | \x82\xA0 22,160 30/10"},
+      {"m^w\x82\xA0", "^ 22,160 30/10 | w 35,160 | \x82\xA0 48,160"}};
+  for (const auto &[text, drawn] : rows) {
+    const std::string trace = Draw(text, 0.5); // after the first character
+    EXPECT_EQ(trace.substr(trace.find(" | ") + 3), drawn) << text;
+  }
+}
+
+TEST_F(Texts, CodesFacesDirectionsAndTheView) {
+  // A special code, or a "%%" text, is drawn as its value, carets unread.
+  EXPECT_EQ(Draw("%y", 0), "0 10,160 30/10 | 5 20,160");
+  EXPECT_EQ(Draw("%%b^!", 0),
+            "% 10,160 30/10 | % 20,160 | b 30,160 | ^ 40,160 | ! 50,160");
+  info_.Variables = {{"%%a^!b", "v"}};
+  EXPECT_EQ(Draw("%%a^!b"), "v 10,160 30/10");
+  // A face already vertical arrives as "@@": the plain face, turned half a
+  // turn. Face names are cut to 31 bytes, here "<<" and 14 characters
+  // (0x82 is a lead byte and a second byte).
+  const std::string face = "@@<<" + std::string(40, '\x82');
+  canvas_.Clear();
+  text_.DrawTextRun(0, face, 5, 5, 0, 3, 2, 0, "a");
+  EXPECT_EQ(canvas_.Calls()[0].font.FaceName, face.substr(2, 30));
+  EXPECT_EQ(canvas_.Calls()[0].font.Escapement, 1800);
+  // 45 characters of 1 mm from x = 1: the cell from 40 to 41 mm has no
+  // corner inside the view (its edge is outside), nor any later one.
+  Draw(std::string(45, 'x'), 0);
+  EXPECT_EQ(canvas_.Count(CanvasOp::TextOut), 39u);
+  // Turned upwards the cell's top-left corner lies 3 mm to the left of
+  // the baseline; turned half a turn (a negative width reads from the
+  // other end, from (11, 1)) 3 mm below it.
+  EXPECT_EQ(Draw("ab", 0, 10, 10, 2, 0, 10), "a 70,100 30/10 | b 70,90");
+  EXPECT_EQ(canvas_.Calls()[0].font.Escapement, 900);
+  EXPECT_EQ(Draw("ab", 0, 1, 1, -2), "a 110,220 30/10 | b 100,220");
+  EXPECT_EQ(canvas_.Calls()[0].font.Escapement, 1800);
+}
+
+// Each code and its value at 2005-05-09 13:30:05 (a Monday), at
+// 2026-01-01 00:00 (a Thursday), and with a drawing file of 2007-03-04
+// 05:06:07 named C:\jww\あbc.jww; separated by "|", "=" between code and
+// value, "-" for no code. Until it is set the file's time is the host's
+// zero date 1899-12-30, a Saturday; a scale of 0 leaves the scale codes
+// as they are. Values are Shift-JIS: 後, 前; 平成17年 5月 9日 and 令和8年
+// 1月 1日; 月, 木 and 土; ･ for a name of which not even one character
+// fits the bytes asked for.
+TEST(SpecialCodes, Table) {
+  const char *const at2005 =
+      "%y=05|$y=5|&y= 5|$m=5|%m=05|%d=09|$S=5|%M=30|$h=1|%h=01|$H=13|$n=PM|"
+      "$N=\x8C\xE3|%Y=17|_Y=32|$w=\x8C\x8E|_w=\x93\x79|$wa=MON|=wa=SAT|"
+      "%ma=MAY|$j=2005/ 5/ 9|%J=\x95\xBD\x90\xAC\x31\x37\x94\x4E 5\x8C\x8E "
+      "9\x93\xFA|=F=1899/12/30 00:00:00|_F=1899/12/30 00:00:00|=f=1899/12/30|"
+      "%F=|%f1=\xA5|%SS=%SS|%sp=%sp|%%x=%%x|$Y =-| $Y=-|$y2=-|$=-|%ff3=-|"
+      "$mm=-|%SSx=-|_j=-|%Fx=-|%fA=-";
+  const char *const at2026 =
+      "%y=26|%n=AM|$N=\x91\x4F|$Y=8|$J=\x97\xDF\x98\x61\x38\x94\x4E 1\x8C\x8E "
+      "1\x93\xFA|%W=\x96\xD8|&wa=THU|$ma=JAN|%j=2026/ 1/ 1";
+  const char *const of_file =
+      "_f=2007/ 3/ 4|=F=2007/03/04 05:06:07|_d= 4|$F=C:\\jww\\\x82\xA0\x62"
+      "c.jww|%f=\x82\xA0\x62\x63.jww|$f=\x82\xA0\x62\x63|%f3=\x82\xA0\x62|"
+      "%f1=\xA5|%f2=\x82\xA0|%fa=\x82\xA0\x62\x63|=T=T|%mm=one\xA5\xA5two|"
+      "%m2=two|%%a=first|%SS=1/100|%ss=100|%SP=%SP";
+  DrawingInfo info;
+  const auto check = [&info](std::string_view table, const LocalDateTime &now) {
+    const FixedClock clock(now);
+    for (std::size_t at = 0, bar; at < table.size(); at = bar + 1) {
+      bar = std::min(table.find('|', at), table.size());
+      const std::string_view row = table.substr(at, bar - at);
+      const std::size_t eq = row.find('=', 1);
+      std::string value;
+      const SpecialCodes codes(info, clock);
+      const bool known = codes.ExpandSpecialCode(row.substr(0, eq), value);
+      EXPECT_EQ(known ? value : "-", row.substr(eq + 1)) << row;
+    }
+  };
+  check(at2005, {2005, 5, 9, 13, 30, 5});
+  check(at2026, {2026, 1, 1});
+  info.FileTime = {2007, 3, 4, 5, 6, 7};
+  info.FilePath = "C:\\jww\\\x82\xA0\x62\x63.jww";
+  info.TText = "T", info.MText1 = "one", info.MText2 = "two";
+  info.Variables = {{"%%a", "first"}, {"%%a", "second"}};
+  info.Scale = 100;
+  check(of_file, {2005, 5, 9});
+  info.ScaleFactor = 2;
+  check("%SP=1/50", {2005, 5, 9});
+  info.Scale = 0.5;
+  check("%SS=2/1|%ss=2", {2005, 5, 9});
+  info.Scale = 1e-320; // 10 / s overflows
+  check("%SS=%SS", {2005, 5, 9});
+}
+
+// The first of each month of 2025, from Wednesday 1 January on, each
+// month's length later (0 is Sunday); the host's clock in local time, the
+// month as strftime spells it.
+TEST(Calendar, WeekdaysAndTheHostsClock) {
+  std::string days;
+  for (int month = 1; month <= 12; ++month)
+    days += std::to_string(JapaneseCalendar::Weekday(2025, month, 1));
+  EXPECT_EQ(days, "366240251361");
+  const std::time_t t = std::time(nullptr);
+  char month[8];
+  std::strftime(month, sizeof month, "%m", std::localtime(&t));
+  EXPECT_EQ(SystemClock().Now().month, std::stoi(month));
+}
+
+QImage Glyphs(const std::string &face, int width, int escapement, int w, int h,
+              std::initializer_list<std::tuple<int, int, const char *>> out) {
+  QImage image = test::WhiteImage(w, h);
+  ImageCanvas canvas(image);
+  canvas.SetFont({40, width, escapement, 400, false, false, false, 128, face});
+  canvas.SetTextColour(0);
+  for (const auto &[x, y, sjis] : out)
+    canvas.TextOut(x, y, sjis);
+  canvas.Flush();
+  return image;
+}
+
+// 漢字 in 40-pixel cells from (20, 20): both cells hold glyph pixels, none
+// lies outside them. Half the width gives half the ink across. In a
+// vertical face 一 stays level while the line runs down; in the plain face
+// turned the same way it stands on end.
+TEST(TextPixels, GlyphsFillTheirCells) {
+  const QImage kanji = Glyphs(test::kGothic, 20, 0, 140, 80,
+                              {{20, 20, "\x8A\xBF"}, {60, 20, "\x8E\x9A"}});
+  EXPECT_GT(test::InkBox(kanji, 20, 20, 60, 60).count, 100);
+  EXPECT_GT(test::InkBox(kanji, 60, 20, 100, 60).count, 100);
+  EXPECT_EQ(test::InkBox(kanji, 20, 20, 100, 60).count,
+            test::InkBox(kanji).count);
+  const auto square = [](int width) { // ■, a full square
+    return test::InkBox(
+        Glyphs(test::kMincho, width, 0, 120, 60, {{10, 10, "\x81\xA1"}}));
+  };
+  const test::PixelBox wide = square(20), narrow = square(10);
+  EXPECT_NEAR(narrow.max_x - narrow.min_x + 1,
+              (wide.max_x - wide.min_x + 1) / 2.0, 2);
+  EXPECT_NEAR(wide.max_y - wide.min_y, narrow.max_y - narrow.min_y, 1);
+  const auto one = [](const std::string &face) { // 一, running down
+    return test::InkBox(
+        Glyphs(face, 20, 2700, 100, 100, {{70, 20, "\x88\xEA"}}));
+  };
+  const test::PixelBox upright = one(std::string("@") + test::kGothic);
+  const test::PixelBox turned = one(test::kGothic);
+  EXPECT_GT(upright.max_x - upright.min_x, 3 * (upright.max_y - upright.min_y));
+  EXPECT_GT(turned.max_y - turned.min_y, 3 * (turned.max_x - turned.min_x));
+}
+
+// The host's faces map onto IPA faces, a leading "@" inside or outside the
+// brackets makes them vertical. Texts reach Qt decoded as CP932 (the code
+// page itself is tested in tests/platform).
+TEST(TextPixels, HostFacesAndCodePage932) {
+  const char *const faces[][2] = {
+      {"<ＭＳ ゴシック>", "IPAGothic"},    {"ＭＳ　明朝", "IPAMincho"},
+      {"<ＭＳ Ｐゴシック>", "IPAPGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
+      {"MS Gothic", "IPAGothic"},          {"no such face", "IPAGothic"},
+      {"@<ＭＳ 明朝>", "IPAMincho"}};
+  for (const auto &[face, family] : faces)
+    EXPECT_EQ(MapFace(QString::fromUtf8(face)).family, family) << face;
+  EXPECT_TRUE(MapFace(QString::fromUtf8("@<ＭＳ 明朝>")).vertical);
+  EXPECT_TRUE(MapFace(QString::fromUtf8("<@ＭＳ 明朝>")).vertical);
+  EXPECT_FALSE(MapFace(QString::fromUtf8("<ＭＳ 明朝>")).vertical);
+  EXPECT_EQ(SjisToUtf8("\x87\x40\x87\x75\xFB\xFC\x82\xA0\x41\xB1"),
+            "①㎡髙あAｱ");
+  EXPECT_EQ(SjisToUtf8("A\xFF\x42\x82"), "A\uFFFD\x42\uFFFD");
+}
+
+} // namespace
+} // namespace orvik::render
