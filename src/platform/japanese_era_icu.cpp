@@ -10,9 +10,14 @@
 #include <unicode/timezone.h>
 #include <unicode/unistr.h>
 
+#include <mutex>
+
 namespace orvik::platform {
 
+// ICU's calendars change as they compute, and a picture may be painted on
+// two threads at once: one computation at a time.
 struct JapaneseEras::Impl {
+  std::mutex mutex;
   std::unique_ptr<icu::Calendar> gregorian;
   std::unique_ptr<icu::Calendar> japanese;
   std::unique_ptr<icu::SimpleDateFormat> era_format;
@@ -39,6 +44,7 @@ JapaneseEras::~JapaneseEras() = default;
 
 JapaneseEras::Era JapaneseEras::Of(int year, int month, int day) const {
   Era era;
+  const std::lock_guard<std::mutex> lock(impl_->mutex);
   if (!impl_->gregorian || !impl_->japanese)
     return era;
   UErrorCode status = U_ZERO_ERROR;

@@ -6,6 +6,7 @@
 #include "orvik/util/plane.h"
 #include "orvik/util/sjis_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvik::render {
@@ -18,38 +19,69 @@ constexpr double kDegree = kPi / 180.0;
 
 } // namespace
 
+// The filter's positions are considered in turn, and drawn when its boxes
+// let them.
 template <class List, class Draw>
-bool ElementRenderer::Walk(const List &list, Draw draw) {
-  for (std::size_t i = 0; i < list.Count(); ++i) {
-    draw(list[i]);
+bool ElementRenderer::Walk(EntKind kind, const List &list, Draw draw) {
+  const std::size_t start = position_, count = list.Count();
+  position_ += count;
+  // A list the filter's positions do not reach is not considered at all.
+  if (start >= filter_.last || start + count < filter_.first ||
+      (count > 0 && start + count == filter_.first))
+    return true;
+  const std::size_t from = filter_.first > start ? filter_.first - start : 0;
+  const std::size_t to = std::min(count, filter_.last - start);
+  const double scale = p_.view().ViewScale;
+  for (std::size_t i = from; i < to; ++i) {
+    if (filter_.boxes == nullptr ||
+        filter_.boxes->Meets(kind, i, filter_.window, scale))
+      draw(list[i]);
     if (i % 10 == 0 && Stop())
       return false;
   }
   return !Stop();
 }
 
+std::size_t ElementRenderer::Positions(const DrawingModel &m) {
+  return 2 * m.Texts.Count() + m.Solids2.Count() + m.Solids3.Count() +
+         m.Solids4.Count() + m.SolidsSc.Count() + m.SolidsSe.Count() +
+         m.SolidsSo.Count() + m.SolidsSg.Count() + m.Lines.Count() +
+         m.Circles.Count() + m.Arcs.Count() + m.Points.Count() +
+         m.PointsEx.Count() + m.Dims.Count();
+}
+
 bool ElementRenderer::DrawAll() {
   const DrawingModel &m = m_;
+  position_ = 0;
   auto placeholder = [this](const TJwwEntText &e) { DrawImagePlaceholder(e); };
-  if (!Walk(m.Texts, placeholder) ||
-      !Walk(m.Solids2, [this](const auto &e) { DrawSolid2(e); }) ||
-      !Walk(m.Solids3, [this](const auto &e) { DrawSolid3(e); }) ||
-      !Walk(m.Solids4, [this](const auto &e) { DrawSolid4(e); }) ||
-      !Walk(m.SolidsSc, [this](const auto &e) { DrawSolidSc(e); }) ||
-      !Walk(m.SolidsSe, [this](const auto &e) { DrawSolidSe(e); }) ||
-      !Walk(m.SolidsSo,
+  if (!Walk(EntKind::Text, m.Texts, placeholder) ||
+      !Walk(EntKind::Solid2, m.Solids2,
+            [this](const auto &e) { DrawSolid2(e); }) ||
+      !Walk(EntKind::Solid3, m.Solids3,
+            [this](const auto &e) { DrawSolid3(e); }) ||
+      !Walk(EntKind::Solid4, m.Solids4,
+            [this](const auto &e) { DrawSolid4(e); }) ||
+      !Walk(EntKind::SolidSc, m.SolidsSc,
+            [this](const auto &e) { DrawSolidSc(e); }) ||
+      !Walk(EntKind::SolidSe, m.SolidsSe,
+            [this](const auto &e) { DrawSolidSe(e); }) ||
+      !Walk(EntKind::SolidSo, m.SolidsSo,
             [this](const auto &e) { DrawRing(e, RingMode::SameFlatness); }) ||
-      !Walk(m.SolidsSg,
+      !Walk(EntKind::SolidSg, m.SolidsSg,
             [this](const auto &e) { DrawRing(e, RingMode::EvenWidth); }))
     return false;
   p_.SetBrush(p_.pens().GetBackgroundColour(), BrushStyle::Clear);
-  return Walk(m.Lines, [this](const auto &e) { DrawLine(e); }) &&
-         Walk(m.Circles, [this](const auto &e) { DrawCircle(e); }) &&
-         Walk(m.Arcs, [this](const auto &e) { DrawArc(e); }) &&
-         Walk(m.Points, [this](const auto &e) { DrawPoint(e); }) &&
-         Walk(m.PointsEx, [this](const auto &e) { DrawPointEx(e); }) &&
-         Walk(m.Texts, [this](const auto &e) { DrawText(e); }) &&
-         Walk(m.Dims, [this](const auto &e) { DrawDim(e); });
+  return Walk(EntKind::Line, m.Lines,
+              [this](const auto &e) { DrawLine(e); }) &&
+         Walk(EntKind::Circle, m.Circles,
+              [this](const auto &e) { DrawCircle(e); }) &&
+         Walk(EntKind::Arc, m.Arcs, [this](const auto &e) { DrawArc(e); }) &&
+         Walk(EntKind::Point, m.Points,
+              [this](const auto &e) { DrawPoint(e); }) &&
+         Walk(EntKind::PointEx, m.PointsEx,
+              [this](const auto &e) { DrawPointEx(e); }) &&
+         Walk(EntKind::Text, m.Texts, [this](const auto &e) { DrawText(e); }) &&
+         Walk(EntKind::Dim, m.Dims, [this](const auto &e) { DrawDim(e); });
 }
 
 // The hatched box of an image reference, its size in paper millimetres

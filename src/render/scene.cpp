@@ -37,7 +37,8 @@ void PaintGrid(Primitives &p, const geometry::ViewState &v,
 bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
                 const attributes::TgraAttribute &pens,
                 const geometry::ViewState &view, const GridSettings &grid,
-                AbortCheck *abort, const SpecialCodes *codes) {
+                AbortCheck *abort, const SpecialCodes *codes,
+                const ElementFilter &filter) {
   Primitives p(canvas, view, pens);
   const std::int32_t w = canvas.Width(), h = canvas.Height();
   p.ClearBackground(w, h);
@@ -51,7 +52,19 @@ bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
   const double d = 5 / view.ViewScale;
   p.DrawWorldLine(-d, 0, d, 0);
   p.DrawWorldLine(0, -d, 0, d);
-  const bool complete = ElementRenderer(p, model, abort, codes).DrawAll();
+  const bool complete =
+      ElementRenderer(p, model, abort, codes, filter).DrawAll();
+  canvas.Flush();
+  return complete;
+}
+
+bool PaintElements(Canvas &canvas, const exchange::DrawingModel &model,
+                   const attributes::TgraAttribute &pens,
+                   const geometry::ViewState &view, AbortCheck *abort,
+                   const SpecialCodes *codes, const ElementFilter &filter) {
+  Primitives p(canvas, view, pens);
+  const bool complete =
+      ElementRenderer(p, model, abort, codes, filter).DrawAll();
   canvas.Flush();
   return complete;
 }

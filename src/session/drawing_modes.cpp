@@ -11,6 +11,7 @@
 #include "orvik/util/plane.h"
 #include "orvik/util/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvik::session {
@@ -73,6 +74,12 @@ Point2 EditSession::PickPoint(Point2 p) {
       d.SetPen(model_.NewElementScreenColour, render::PenStyle::Solid, 2);
       d.DrawWorldRect(hit.x - tol, hit.y - tol, hit.x + tol, hit.y + tol);
     });
+    // The square's half size and its pen's width, and a pixel to spare.
+    const auto x = static_cast<std::int32_t>(
+        std::clamp(std::floor(view_.PixelX(hit.x)), -1e9, 1e9));
+    const auto y = static_cast<std::int32_t>(
+        std::clamp(std::floor(view_.PixelY(hit.y)), -1e9, 1e9));
+    Marked({x - 8, y - 8, x + 9, y + 9});
     return {hit.x, hit.y};
   }
   return grid_on_ ? GridNode(p) : p;
@@ -86,6 +93,7 @@ void EditSession::PenTrace(std::int32_t x, std::int32_t y) {
     d.SetBrush(model_.NewElementScreenColour, render::BrushStyle::Solid);
     d.CircleMarker(x, y, 3);
   });
+  Marked({x - 4, y - 4, x + 5, y + 5});
 }
 
 void EditSession::DrawingRelease(std::int32_t x, std::int32_t y) {
@@ -130,6 +138,16 @@ void EditSession::Counted(std::int32_t &counter) {
   services_.Pause(kMarkPauseMs);
 }
 
+// The pixels of the newest element, when the model grew past `before`
+// elements; else none.
+PixelBox EditSession::NewPixels(std::size_t before) {
+  if (model_.EntOrder.Count() <= before)
+    return {};
+  boxes_.Sync(model_, pens_, &codes_);
+  const exchange::TJwwEntOrder &newest = model_.EntOrder.Last();
+  return PixelsOf(newest.Kind, newest.Index);
+}
+
 void EditSession::DrawLine(Point2 p, Point2 r) {
   const Point2 a = ToModel(PickPoint(p));
   const Point2 b = ToModel(PickPoint(r));
@@ -141,7 +159,7 @@ void EditSession::DrawLine(Point2 p, Point2 r) {
     model_.AddLine(a.x, a.y, b.x, b.y);
   if (model_.EntOrder.Count() > before)
     Counted(point ? new_points_ : new_lines_);
-  Redraw();
+  RedrawAround(NewPixels(before));
   arc_stage_ = false;
 }
 
@@ -200,7 +218,7 @@ void EditSession::FinishCircle(Point2 centre, double radius) {
     Counted(new_circles_);
   else
     services_.Beep();
-  Redraw();
+  RedrawAround(NewPixels(before));
   arc_stage_ = false;
   SetStatus(text::kModeStatus[kArcMode]);
 }
@@ -217,7 +235,7 @@ void EditSession::FinishArc(Point2 e) {
     Counted(new_arcs_);
   else
     services_.Beep();
-  Redraw();
+  RedrawAround(NewPixels(before));
   arc_stage_ = false;
   SetStatus(text::kModeStatus[kArcMode]);
 }
@@ -232,7 +250,10 @@ void EditSession::DeleteNewest() {
     services_.Beep();
     return;
   }
-  const exchange::EntKind kind = model_.EntOrder[count - 1].Kind;
+  const exchange::TJwwEntOrder newest = model_.EntOrder[count - 1];
+  const exchange::EntKind kind = newest.Kind;
+  boxes_.Sync(model_, pens_, &codes_);
+  const PixelBox gone = PixelsOf(kind, newest.Index);
   model_.RemoveLastElement();
   const auto lower = [](std::int32_t &n) {
     if (n > 0)
@@ -251,7 +272,7 @@ void EditSession::DeleteNewest() {
   for (int waited = 0; services_.IsEscapeHeld() && waited < kEscapeWaitLimitMs;
        waited += kEscapePollMs)
     services_.Pause(kEscapePollMs);
-  Redraw();
+  RedrawAround(gone);
 }
 
 } // namespace orvik::session

@@ -43,7 +43,7 @@ TEST_F(SessionTest, MarksStayDuringThePauseAndGoWithTheRedraw) {
   // The trace dot and the square's four sides were on screen meanwhile...
   EXPECT_GT(during, before + 4 * 10 * 2);
   // ...and the redraw replaced them by the line itself.
-  EXPECT_EQ(Area(), surface_->view);
+  EXPECT_EQ(Area(), ViewPicture());
   EXPECT_NE(Area().pixel(45, 795), ink); // a corner of the square
 }
 
@@ -67,16 +67,16 @@ TEST_F(SessionTest, PaintPutsTheLastPictureBack) {
   s.ChooseMode(session::kLineMode);
   s.PointerPressed({500, 500, session::kLeftButton, session::kLeftButton});
   s.PointerMoved(600, 600); // a trace dot
-  ASSERT_NE(Area(), surface_->view);
+  ASSERT_NE(Area(), ViewPicture());
   s.Paint();
-  EXPECT_EQ(Area(), surface_->view);
+  EXPECT_EQ(Area(), ViewPicture());
   // A wider area: the picture at the top left over the background, and
   // the frame around the whole area (its right edge one pixel in, as the
   // rectangle's right edge is exclusive).
   Area() = QImage(1100, 1000, QImage::Format_RGB32);
   Area().fill(Qt::black);
   s.Paint();
-  EXPECT_EQ(Area().copy(0, 0, 1000, 1000), surface_->view);
+  EXPECT_EQ(Area().copy(0, 0, 1000, 1000), ViewPicture());
   EXPECT_EQ(Area().pixel(1098, 500), qRgb(0, 0, 255));
   EXPECT_EQ(Area().pixel(1050, 500), qRgb(255, 255, 255));
 }
@@ -94,7 +94,7 @@ TEST_F(SessionTest, MiddleDragMovesTheSnapshotUntilTheRelease) {
   s.PointerReleased(450, 350);
   EXPECT_EQ(s.View().ViewLeft, -10);
   EXPECT_EQ(Area().pixel(100, 750), qRgb(255, 0, 0));
-  EXPECT_FALSE(surface_->Has(session::Picture::Pan));
+  EXPECT_FALSE(surface_->surface.Has(session::Picture::Pan));
 }
 
 TEST_F(SessionTest, EscHeldStopsALongRedrawAndIsNoDeletion) {
@@ -184,10 +184,10 @@ TEST_F(SessionTest, ZoomStopsBeforeTheViewDegenerates) {
 
 TEST_F(SessionTest, InputOutsideItsLifeChangesNothingAndClosingIsOnce) {
   Put("JWC_TEMP.TXT", kTwoPoints);
-  ImageSurface surface(100, 100);
+  AreaSurface area(100, 100);
   session::EditSession early(
-      session::ProgramFiles::InFolder(dir_.string(), "orvik"), surface, events_,
-      services_);
+      session::ProgramFiles::InFolder(dir_.string(), "orvik"), area.surface,
+      events_, services_);
   early.KeyPressed(Key::Esc, false);
   early.Close({0, 0, 500, 500}); // never loaded: writes nothing
   EXPECT_EQ(services_.beeps, 0);

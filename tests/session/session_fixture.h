@@ -3,7 +3,7 @@
 // test writes the exchange and settings files, starts the session, sends it
 // input and looks at the pixels, the texts, the beeps and the files.
 
-#include "orvik/render/image_canvas.h"
+#include "orvik/app/image_surface.h"
 #include "orvik/session/edit_session.h"
 
 #include "fake_services.h"
@@ -21,38 +21,14 @@
 
 namespace orvik::test {
 
-// The drawing area as an image, with its two kept pictures.
-class ImageSurface final : public session::DrawingSurface {
+// The drawing area as an image in memory, with its kept pictures.
+class AreaSurface {
 public:
-  ImageSurface(int w, int h) : area(w, h, QImage::Format_RGB32) {
+  AreaSurface(int w, int h) : area(w, h, QImage::Format_RGB32) {
     area.fill(Qt::white);
   }
-  std::int32_t Width() const override { return area.width(); }
-  std::int32_t Height() const override { return area.height(); }
-  void Draw(const std::function<void(render::Canvas &)> &draw) override {
-    render::ImageCanvas canvas(area);
-    draw(canvas);
-    canvas.Flush();
-  }
-  void Keep(session::Picture which) override { Image(which) = area.copy(); }
-  void Drop(session::Picture which) override { Image(which) = QImage(); }
-  bool Has(session::Picture which) const override {
-    return !Image(which).isNull();
-  }
-  bool Fits(session::Picture which) const override {
-    return Has(which) && Image(which).size() == area.size();
-  }
-  void Put(session::Picture which, std::int32_t dx, std::int32_t dy) override {
-    QPainter(&area).drawImage(dx, dy, Image(which));
-  }
-  QImage &Image(session::Picture which) {
-    return which == session::Picture::View ? view : pan;
-  }
-  const QImage &Image(session::Picture which) const {
-    return which == session::Picture::View ? view : pan;
-  }
-
-  QImage area, view, pan;
+  QImage area;
+  app::ImageSurface surface{area};
 };
 
 // Texts as shown, in order.
@@ -84,10 +60,10 @@ protected:
   // Starts the session on a `w` x `h` area and renders the first picture,
   // as the window's first paint does.
   session::EditSession &Start(int w = 1000, int h = 1000) {
-    surface_ = std::make_unique<ImageSurface>(w, h);
+    surface_ = std::make_unique<AreaSurface>(w, h);
     session_ = std::make_unique<session::EditSession>(
-        session::ProgramFiles::InFolder(dir_.string(), "orvik"), *surface_,
-        events_, services_);
+        session::ProgramFiles::InFolder(dir_.string(), "orvik"),
+        surface_->surface, events_, services_);
     session_->Load();
     session_->Begin();
     session_->Paint();
@@ -100,8 +76,9 @@ protected:
     session_->PointerReleased(to.x(), to.y());
   }
   QImage &Area() { return surface_->area; }
+  const QImage &ViewPicture() { return surface_->surface.ViewImage(); }
 
-  std::unique_ptr<ImageSurface> surface_;
+  std::unique_ptr<AreaSurface> surface_;
   RecordedEvents events_;
   FakeServices services_;
   std::unique_ptr<session::EditSession> session_;

@@ -6,6 +6,8 @@
 // was resized or first shown) goes to the window's paint handler, which puts
 // the last rendered picture back.
 
+#include "orvik/app/image_surface.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -51,6 +53,19 @@ private:
   QImage surface_;
   bool needs_handler_ = true;
   bool painting_ = false;
+};
+
+// The paint box's surface as the session draws on it: shown when drawn.
+class PaintBoxSurface final : public ImageSurface {
+public:
+  explicit PaintBoxSurface(PaintBox &box)
+      : ImageSurface(box.Surface()), box_(box) {}
+
+protected:
+  void Shown() override { box_.Show(); }
+
+private:
+  PaintBox &box_;
 };
 
 } // namespace orvik::app

@@ -9,7 +9,6 @@
 // writer) handles no events; it asks SystemServices whether Esc is held.
 
 #include "orvik/app/paint_box.h"
-#include "orvik/app/paint_box_surface.h"
 
 #include "orvik/session/edit_session.h"
 

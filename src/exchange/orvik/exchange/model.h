@@ -188,6 +188,13 @@ template <class Fn> bool VisitList(DrawingModel &m, EntKind kind, Fn &&fn) {
   return false;
 }
 
+// The same for a model that is only read: `fn` gets the list as const.
+template <class Fn>
+bool VisitList(const DrawingModel &m, EntKind kind, Fn &&fn) {
+  return VisitList(const_cast<DrawingModel &>(m), kind,
+                   [&fn](const auto &list) { fn(list); });
+}
+
 // Every value to its default, all Pending flags set, every list empty with
 // its storage released, the output buffer emptied.
 void InitModel(DrawingModel &model, OutputBuffer &output);

@@ -20,7 +20,8 @@ public:
     std::u16string name; // as 令和; empty when the system cannot tell
     int year = 0;        // 1 in the era's first year
   };
-  // The era of a Gregorian calendar date.
+  // The era of a Gregorian calendar date. Safe to ask from several threads
+  // at once.
   Era Of(int year, int month, int day) const;
 
 private:

@@ -9,24 +9,44 @@
 
 #include "orvik/exchange/model.h"
 #include "orvik/render/abort_check.h"
+#include "orvik/render/element_boxes.h"
 #include "orvik/render/primitives.h"
 #include "orvik/render/text_renderer.h"
 #include "orvik/render/text_substitutions.h"
 
 namespace orvik::render {
 
+// Which elements DrawAll draws. Positions count the elements in the
+// drawing order (the lists of every pass one after another, the texts
+// twice: once for image placeholders, once as texts).
+struct ElementFilter {
+  // The positions drawn: [first, last). The abort check is asked only for
+  // these.
+  std::size_t first = 0;
+  std::size_t last = static_cast<std::size_t>(-1);
+  // With boxes: only the elements that may light a pixel of `window`
+  // (paper millimetres) at the view's scale.
+  const ElementBoxes *boxes = nullptr;
+  WorldBox window;
+};
+
 class ElementRenderer {
 public:
   // `abort` may be null: the drawing then always runs to its end. `codes`
   // may be null: no text is then a special code.
   ElementRenderer(Primitives &primitives, const exchange::DrawingModel &model,
-                  AbortCheck *abort, const SpecialCodes *codes = nullptr)
-      : p_(primitives), m_(model), abort_(abort), text_(primitives, codes) {}
+                  AbortCheck *abort, const SpecialCodes *codes = nullptr,
+                  const ElementFilter &filter = {})
+      : p_(primitives), m_(model), abort_(abort), text_(primitives, codes),
+        filter_(filter) {}
 
   // Returns false when the abort check stopped the drawing early. The
   // check is asked after every tenth element of a list (positions 0, 10,
-  // 20, ...) and after each list.
+  // 20, ...) and after each list, counting the elements the filter's
+  // positions take in, drawn or not.
   bool DrawAll();
+  // How many positions the drawing order of `model` has.
+  static std::size_t Positions(const exchange::DrawingModel &model);
 
   void DrawImagePlaceholder(const exchange::TJwwEntText &e);
   void DrawSolid2(const exchange::TJwwEntSolid2 &e);
@@ -44,7 +64,8 @@ public:
   void DrawDim(const exchange::TJwwEntDim &e);
 
 private:
-  template <class List, class Draw> bool Walk(const List &list, Draw draw);
+  template <class List, class Draw>
+  bool Walk(exchange::EntKind kind, const List &list, Draw draw);
   bool Stop() { return abort_ != nullptr && abort_->ShouldStop(); }
   void SolidPenAndBrush(const exchange::TJwwEntAttr &attr, std::int32_t rgb);
   double Scale(const exchange::TJwwEntAttr &attr) const {
@@ -55,6 +76,8 @@ private:
   const exchange::DrawingModel &m_;
   AbortCheck *abort_;
   TextRenderer text_;
+  ElementFilter filter_;
+  std::size_t position_ = 0; // of the next element in the drawing order
 };
 
 } // namespace orvik::render

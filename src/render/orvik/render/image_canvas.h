@@ -1,5 +1,6 @@
 #pragma once
-// The Canvas on a QImage (Format_RGB32), painted with QPainter without
+// The Canvas on a QImage (Format_RGB32, or Format_ARGB32_Premultiplied
+// for a layer laid over another picture), painted with QPainter without
 // antialiasing, so that pixels follow the Canvas rules exactly.
 //
 // Speed: pens and brushes reach QPainter only when they change; runs of
@@ -35,7 +36,9 @@ public:
     bool batched = true;     // collect lines and pixels (see above)
     bool cache_fonts = true; // keep each font for its next use
   };
-  // Paints `image`, which must outlive the canvas and be Format_RGB32.
+  // Paints `image`, which must outlive the canvas and be Format_RGB32 or,
+  // for a layer, Format_ARGB32_Premultiplied: every pixel drawn is then
+  // opaque, every other one keeps what it had (transparent).
   explicit ImageCanvas(QImage &image, Options options);
   explicit ImageCanvas(QImage &image, bool batched = true)
       : ImageCanvas(image, Options{batched, true}) {}

@@ -8,6 +8,7 @@
 #include "orvik/geometry/view_state.h"
 #include "orvik/render/abort_check.h"
 #include "orvik/render/canvas.h"
+#include "orvik/render/element_renderer.h"
 #include "orvik/render/extents.h"
 #include "orvik/render/text_substitutions.h"
 
@@ -23,13 +24,22 @@ struct GridSettings {
 
 // Paints the canvas for `view`: background, the blue frame, the grid (only
 // when on and at most 100 intervals across the window), the red origin
-// cross of 5 pixels' half size, then the elements. Returns false when
-// `abort` stopped the elements early.
+// cross of 5 pixels' half size, then the elements `filter` lets through.
+// Returns false when `abort` stopped the elements early.
 // `codes` may be null: no text is then a special code.
 bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
                 const attributes::TgraAttribute &pens,
                 const geometry::ViewState &view, const GridSettings &grid,
-                AbortCheck *abort, const SpecialCodes *codes = nullptr);
+                AbortCheck *abort, const SpecialCodes *codes = nullptr,
+                const ElementFilter &filter = {});
+
+// The elements from position `first` on (see ElementFilter), drawn onto a
+// canvas that already holds the picture up to them, or onto a transparent
+// layer that is then laid over it: a later part of the scene.
+bool PaintElements(Canvas &canvas, const exchange::DrawingModel &model,
+                   const attributes::TgraAttribute &pens,
+                   const geometry::ViewState &view, AbortCheck *abort,
+                   const SpecialCodes *codes, const ElementFilter &filter);
 
 // The view that shows `extents` in a width x height area: the drawing fills
 // 90 % of the tighter direction, centred. Extents narrower than 1e-10 count

@@ -9,7 +9,9 @@
 // into it; `View` keeps a copy of the last full render so that a repaint
 // needs no render, and `Pan` is the snapshot a middle-button drag moves.
 
+#include "orvik/render/abort_check.h"
 #include "orvik/render/canvas.h"
+#include "orvik/render/scene_job.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,6 +19,14 @@
 namespace orvik::session {
 
 enum class Picture { View, Pan };
+
+// A rectangle of pixels: left and top inside, right and bottom outside.
+struct PixelBox {
+  std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+  bool Empty() const { return right <= left || bottom <= top; }
+  // The smallest box holding both.
+  PixelBox United(const PixelBox &b) const;
+};
 
 class DrawingSurface {
 public:
@@ -40,6 +50,16 @@ public:
   // Copies `which` onto the area with its top-left corner at (dx, dy) and
   // shows it; area pixels it does not cover stay as they are.
   virtual void Put(Picture which, std::int32_t dx, std::int32_t dy) = 0;
+
+  // Paints the whole scene into the area and shows it; false when `abort`
+  // stopped it. This one paints in one pass through Draw; a surface over
+  // an image paints faster (render::ScenePainter), with the same pixels.
+  virtual bool PaintScene(const render::SceneJob &job,
+                          render::AbortCheck *abort);
+  // Paints `box` of the View picture anew, as PaintScene would paint it
+  // there, and puts the whole View picture back on the area.
+  virtual void RepaintView(const render::SceneJob &job,
+                           const PixelBox &box) = 0;
 };
 
 } // namespace orvik::session

@@ -28,6 +28,7 @@
 #include "orvik/geometry/arc_shape.h"
 #include "orvik/geometry/view_state.h"
 #include "orvik/render/drawing_info.h"
+#include "orvik/render/element_boxes.h"
 #include "orvik/render/extents.h"
 #include "orvik/render/text_substitutions.h"
 
@@ -142,6 +143,12 @@ private:
   void Shift(double dx, double dy);
   void GoBack();
   bool Redraw();
+  render::SceneJob Job() const;
+  // After a change within `changed` (and the marks drawn since the last
+  // redraw): only that part of the picture is painted anew.
+  void RedrawAround(const PixelBox &changed);
+  PixelBox PixelsOf(exchange::EntKind kind, std::size_t index) const;
+  void Marked(const PixelBox &box) { marks_ = marks_.United(box); }
   void PutBackPicture();
   void Gesture(double sx, double sy, double ex, double ey);
   void PanTo(std::int32_t x, std::int32_t y);
@@ -165,6 +172,7 @@ private:
   void RecordPath(std::int32_t x, std::int32_t y);
   geometry::Point2 World(geometry::Point2 pixel) const;
   void Counted(std::int32_t &counter);
+  PixelBox NewPixels(std::size_t before);
   void DeleteNewest();
   void ShiftNewElements(double dx, double dy);
 
@@ -187,6 +195,10 @@ private:
   render::SpecialCodes codes_{info_, clock_};
   exchange::SnapIndex snap_index_;
   bool snap_index_requested_ = false;
+  render::ElementBoxes boxes_;
+  // The pixels that traces and snap marks have covered since the last
+  // redraw.
+  PixelBox marks_;
 
   // Pointer state of the current press (ButtonFlags, PressX, PressY).
   std::int32_t flags_ = 0;

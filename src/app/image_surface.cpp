@@ -1,0 +1,84 @@
+#include "orvik/app/image_surface.h"
+
+#include "orvik/render/image_canvas.h"
+
+#include <QPainter>
+
+#include <cstring>
+
+namespace orvik::app {
+namespace {
+
+bool SameLayout(const QImage &a, const QImage &b) {
+  return a.size() == b.size() && a.format() == b.format() &&
+         a.bytesPerLine() == b.bytesPerLine();
+}
+
+// Copies `from` into `to`, reusing `to`'s storage when the layout is the
+// same: a fresh picture of a large area costs more in page faults than the
+// copy itself.
+void CopyPicture(const QImage &from, QImage &to) {
+  if (SameLayout(from, to))
+    std::memcpy(to.bits(), from.constBits(), from.sizeInBytes());
+  else
+    to = from.copy();
+}
+
+} // namespace
+
+void ImageSurface::Draw(const std::function<void(render::Canvas &)> &draw) {
+  {
+    render::ImageCanvas canvas(area_);
+    draw(canvas);
+    canvas.Flush();
+  }
+  Shown();
+}
+
+// On both cores, the elements outside the view passed over.
+bool ImageSurface::PaintScene(const render::SceneJob &job,
+                              render::AbortCheck *abort) {
+  const bool complete = painter_.PaintAll(area_, job, abort);
+  Shown();
+  return complete;
+}
+
+// Only the elements near the box are painted, on the painter's scratch
+// picture; the mended View picture then replaces whatever marks the area
+// showed.
+void ImageSurface::RepaintView(const render::SceneJob &job,
+                               const session::PixelBox &box) {
+  if (!Fits(session::Picture::View)) {
+    PaintScene(job, nullptr);
+    Keep(session::Picture::View);
+    return;
+  }
+  painter_.PaintRect(view_image_, job,
+                     QRect(QPoint(box.left, box.top),
+                           QPoint(box.right - 1, box.bottom - 1)));
+  Put(session::Picture::View, 0, 0);
+}
+
+void ImageSurface::Keep(session::Picture which) {
+  if (which == session::Picture::View)
+    CopyPicture(area_, view_image_);
+  else
+    pan_image_ = area_.copy();
+}
+
+bool ImageSurface::Fits(session::Picture which) const {
+  const QImage &image = Image(which);
+  return !image.isNull() && image.size() == area_.size();
+}
+
+void ImageSurface::Put(session::Picture which, std::int32_t dx,
+                       std::int32_t dy) {
+  const QImage &image = Image(which);
+  if (dx == 0 && dy == 0 && SameLayout(image, area_))
+    CopyPicture(image, area_);
+  else
+    QPainter(&area_).drawImage(dx, dy, image);
+  Shown();
+}
+
+} // namespace orvik::app

@@ -1,0 +1,56 @@
+#pragma once
+// The drawing area as a picture in memory, as the editing session draws
+// on it: the area's pixels, the last render (ViewImage) and the pan
+// snapshot (PanImage) kept beside them, and the scene painted on both
+// cores. The window's paint box shows such an area; the headless tests and
+// benchmarks use one alone.
+
+#include "orvik/render/scene_painter.h"
+#include "orvik/session/drawing_surface.h"
+
+#include <QImage>
+
+namespace orvik::app {
+
+class ImageSurface : public session::DrawingSurface {
+public:
+  // `area`: the area's pixels (Format_RGB32), owned by the caller, which
+  // keeps it the area's size.
+  explicit ImageSurface(QImage &area) : area_(area) {}
+
+  std::int32_t Width() const override { return area_.width(); }
+  std::int32_t Height() const override { return area_.height(); }
+  void Draw(const std::function<void(render::Canvas &)> &draw) override;
+  void Keep(session::Picture which) override;
+  void Drop(session::Picture which) override { Image(which) = QImage(); }
+  bool Has(session::Picture which) const override {
+    return !Image(which).isNull();
+  }
+  bool Fits(session::Picture which) const override;
+  void Put(session::Picture which, std::int32_t dx, std::int32_t dy) override;
+  bool PaintScene(const render::SceneJob &job,
+                  render::AbortCheck *abort) override;
+  void RepaintView(const render::SceneJob &job,
+                   const session::PixelBox &box) override;
+
+  // The last render; null before the first.
+  const QImage &ViewImage() const { return view_image_; }
+
+protected:
+  // What was drawn onto the area is complete: time to show it.
+  virtual void Shown() {}
+
+private:
+  QImage &Image(session::Picture which) {
+    return which == session::Picture::View ? view_image_ : pan_image_;
+  }
+  const QImage &Image(session::Picture which) const {
+    return which == session::Picture::View ? view_image_ : pan_image_;
+  }
+
+  QImage &area_;
+  QImage view_image_, pan_image_;
+  render::ScenePainter painter_;
+};
+
+} // namespace orvik::app

@@ -1,0 +1,43 @@
+#pragma once
+// The whole scene on a picture, as PaintScene paints it, but faster: the
+// elements outside the part being painted are passed over (by their
+// boxes), a full picture is painted on two cores, and a part of a picture
+// can be painted anew without the rest.
+//
+// Two cores: the calling thread paints the background and the first part
+// of the elements, a second thread paints the rest onto a transparent
+// layer, which is then laid over the first part's picture. Nothing is
+// drawn with antialiasing or in XOR, so a pixel of the layer is either
+// untouched or opaque, and the result is the picture of one pass, pixel
+// for pixel.
+
+#include "orvik/render/scene_job.h"
+
+#include <QImage>
+#include <QRect>
+
+namespace orvik::render {
+
+class ScenePainter {
+public:
+  // Paints all of `image` (Format_RGB32, the view's size). `abort` is
+  // asked on the calling thread only (the second thread learns of a stop
+  // from it); false when it stopped the painting early.
+  bool PaintAll(QImage &image, const SceneJob &job, AbortCheck *abort);
+
+  // Paints `rect` of `image` anew, exactly as PaintAll paints it there:
+  // the scene with the elements that may light a pixel of `rect`, on a
+  // scratch picture whose `rect` is then copied into `image`.
+  void PaintRect(QImage &image, const SceneJob &job, const QRect &rect);
+
+private:
+  // Kept from paint to paint: a fresh picture of a large area costs more
+  // in page faults than painting it.
+  QImage layer_, scratch_;
+};
+
+// The part of the view a rectangle of its pixels shows, in paper
+// millimetres.
+WorldBox WindowOf(const geometry::ViewState &view, const QRect &pixels);
+
+} // namespace orvik::render

@@ -1,0 +1,156 @@
+#include "orvik/render/scene_painter.h"
+
+#include "orvik/render/image_canvas.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <thread>
+
+namespace orvik::render {
+namespace {
+
+using exchange::DrawingModel;
+
+// Below this many elements a second thread costs more than it saves.
+constexpr std::size_t kMinElementsForTwoCores = 2000;
+
+// Rough cost of drawing one element of each list, for cutting the drawing
+// order into two halves of about equal work.
+std::size_t SplitPosition(const DrawingModel &m) {
+  const std::pair<std::size_t, double> lists[] = {
+      {m.Texts.Count(), 0.1},   {m.Solids2.Count(), 3}, {m.Solids3.Count(), 3},
+      {m.Solids4.Count(), 3},   {m.SolidsSc.Count(), 6}, {m.SolidsSe.Count(), 6},
+      {m.SolidsSo.Count(), 8},  {m.SolidsSg.Count(), 8}, {m.Lines.Count(), 1},
+      {m.Circles.Count(), 5},   {m.Arcs.Count(), 5},     {m.Points.Count(), 2},
+      {m.PointsEx.Count(), 3},  {m.Texts.Count(), 12},   {m.Dims.Count(), 14}};
+  double total = 0;
+  for (const auto &[count, weight] : lists)
+    total += static_cast<double>(count) * weight;
+  double done = 0;
+  std::size_t position = 0;
+  for (const auto &[count, weight] : lists) {
+    const double work = static_cast<double>(count) * weight;
+    if (done + work >= total / 2)
+      return position + static_cast<std::size_t>((total / 2 - done) / weight);
+    done += work;
+    position += count;
+  }
+  return position;
+}
+
+// The second thread's abort check: the flag the calling thread raises.
+class Flag final : public AbortCheck {
+public:
+  explicit Flag(const std::atomic<bool> &stop) : stop_(stop) {}
+  bool ShouldStop() override { return stop_.load(std::memory_order_relaxed); }
+
+private:
+  const std::atomic<bool> &stop_;
+};
+
+// The calling thread's: the caller's check, passed on to the flag.
+class Relay final : public AbortCheck {
+public:
+  Relay(AbortCheck *abort, std::atomic<bool> &stop)
+      : abort_(abort), stop_(stop) {}
+  bool ShouldStop() override {
+    if (abort_ != nullptr && abort_->ShouldStop())
+      stop_ = true;
+    return stop_;
+  }
+
+private:
+  AbortCheck *abort_;
+  std::atomic<bool> &stop_;
+};
+
+ElementFilter Culling(const SceneJob &job, const WorldBox &window) {
+  ElementFilter filter;
+  filter.boxes = job.boxes;
+  filter.window = window;
+  return filter;
+}
+
+// The layer's opaque pixels over the picture's.
+void LayOver(QImage &image, const QImage &layer) {
+  for (int y = 0; y < image.height(); ++y) {
+    auto *to = reinterpret_cast<QRgb *>(image.scanLine(y));
+    const auto *from = reinterpret_cast<const QRgb *>(layer.constScanLine(y));
+    for (int x = 0; x < image.width(); ++x)
+      if (qAlpha(from[x]) != 0)
+        to[x] = from[x];
+  }
+}
+
+void Reuse(QImage &image, QSize size, QImage::Format format) {
+  if (image.size() != size || image.format() != format)
+    image = QImage(size, format);
+}
+
+} // namespace
+
+WorldBox WindowOf(const geometry::ViewState &v, const QRect &r) {
+  return {v.WorldX(r.left()), v.WorldY(r.bottom() + 1),
+          v.WorldX(r.right() + 1), v.WorldY(r.top())};
+}
+
+bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
+                            AbortCheck *abort) {
+  ElementFilter first = Culling(job, WindowOf(job.view, image.rect()));
+  const std::size_t elements = job.model.EntOrder.Count();
+  if (elements < kMinElementsForTwoCores ||
+      std::thread::hardware_concurrency() < 2) {
+    ImageCanvas canvas(image);
+    return PaintScene(canvas, job.model, job.pens, job.view, job.grid, abort,
+                      job.codes, first);
+  }
+  ElementFilter second = first;
+  first.last = second.first = SplitPosition(job.model);
+  Reuse(layer_, image.size(), QImage::Format_ARGB32_Premultiplied);
+  layer_.fill(Qt::transparent);
+
+  std::atomic<bool> stop{false}, second_done{false};
+  bool second_complete = true;
+  std::thread worker([&] {
+    Flag flag(stop);
+    ImageCanvas canvas(layer_);
+    second_complete = PaintElements(canvas, job.model, job.pens, job.view,
+                                    &flag, job.codes, second);
+    second_done = true;
+  });
+  Relay relay(abort, stop);
+  bool complete;
+  {
+    ImageCanvas canvas(image);
+    complete = PaintScene(canvas, job.model, job.pens, job.view, job.grid,
+                          &relay, job.codes, first);
+  }
+  // Esc is watched until the second half is done too.
+  while (!second_done.load()) {
+    relay.ShouldStop();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  worker.join();
+  LayOver(image, layer_);
+  return complete && second_complete && !stop;
+}
+
+void ScenePainter::PaintRect(QImage &image, const SceneJob &job,
+                             const QRect &rect) {
+  const QRect r = rect.intersected(image.rect());
+  if (r.isEmpty())
+    return;
+  Reuse(scratch_, image.size(), QImage::Format_RGB32);
+  {
+    ImageCanvas canvas(scratch_);
+    PaintScene(canvas, job.model, job.pens, job.view, job.grid, nullptr,
+               job.codes, Culling(job, WindowOf(job.view, r)));
+  }
+  const qsizetype bytes = static_cast<qsizetype>(r.width()) * 4;
+  for (int y = r.top(); y <= r.bottom(); ++y)
+    std::memcpy(image.scanLine(y) + r.left() * 4,
+                scratch_.constScanLine(y) + r.left() * 4, bytes);
+}
+
+} // namespace orvik::render
