@@ -53,9 +53,9 @@ void ImageSurface::RepaintView(const render::SceneJob &job,
     Keep(session::Picture::View);
     return;
   }
-  painter_.PaintRect(view_image_, job,
-                     QRect(QPoint(box.left, box.top),
-                           QPoint(box.right - 1, box.bottom - 1)));
+  painter_.PaintRect(
+      view_image_, job,
+      QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)));
   Put(session::Picture::View, 0, 0);
 }
 

@@ -137,8 +137,7 @@ WorldBox BoxOf(const DrawingModel &m, EntKind kind, std::size_t i,
     const TJwwEntPointEx &e = m.PointsEx[i];
     const double s = scale(e.Attr);
     g.Add(e.X / s, e.Y / s,
-          MarkerReach(e.Code, e.Attr.LineWidth, e.Attr.Colour, e.Value1,
-                      pens));
+          MarkerReach(e.Code, e.Attr.LineWidth, e.Attr.Colour, e.Value1, pens));
     break;
   }
   case EntKind::Dim: {
@@ -194,9 +193,9 @@ WorldBox BoxOf(const DrawingModel &m, EntKind kind, std::size_t i,
 }
 
 constexpr EntKind kKinds[] = {
-    EntKind::Line,    EntKind::Circle,  EntKind::Arc,     EntKind::Text,
-    EntKind::Point,   EntKind::PointEx, EntKind::Dim,     EntKind::Block,
-    EntKind::Solid2,  EntKind::Solid3,  EntKind::Solid4,  EntKind::SolidSc,
+    EntKind::Line,    EntKind::Circle,  EntKind::Arc,    EntKind::Text,
+    EntKind::Point,   EntKind::PointEx, EntKind::Dim,    EntKind::Block,
+    EntKind::Solid2,  EntKind::Solid3,  EntKind::Solid4, EntKind::SolidSc,
     EntKind::SolidSe, EntKind::SolidSo, EntKind::SolidSg};
 
 } // namespace

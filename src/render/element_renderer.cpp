@@ -71,8 +71,7 @@ bool ElementRenderer::DrawAll() {
             [this](const auto &e) { DrawRing(e, RingMode::EvenWidth); }))
     return false;
   p_.SetBrush(p_.pens().GetBackgroundColour(), BrushStyle::Clear);
-  return Walk(EntKind::Line, m.Lines,
-              [this](const auto &e) { DrawLine(e); }) &&
+  return Walk(EntKind::Line, m.Lines, [this](const auto &e) { DrawLine(e); }) &&
          Walk(EntKind::Circle, m.Circles,
               [this](const auto &e) { DrawCircle(e); }) &&
          Walk(EntKind::Arc, m.Arcs, [this](const auto &e) { DrawArc(e); }) &&

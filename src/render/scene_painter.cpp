@@ -19,11 +19,11 @@ constexpr std::size_t kMinElementsForTwoCores = 2000;
 // order into two halves of about equal work.
 std::size_t SplitPosition(const DrawingModel &m) {
   const std::pair<std::size_t, double> lists[] = {
-      {m.Texts.Count(), 0.1},   {m.Solids2.Count(), 3}, {m.Solids3.Count(), 3},
-      {m.Solids4.Count(), 3},   {m.SolidsSc.Count(), 6}, {m.SolidsSe.Count(), 6},
-      {m.SolidsSo.Count(), 8},  {m.SolidsSg.Count(), 8}, {m.Lines.Count(), 1},
-      {m.Circles.Count(), 5},   {m.Arcs.Count(), 5},     {m.Points.Count(), 2},
-      {m.PointsEx.Count(), 3},  {m.Texts.Count(), 12},   {m.Dims.Count(), 14}};
+      {m.Texts.Count(), 0.1},  {m.Solids2.Count(), 3},  {m.Solids3.Count(), 3},
+      {m.Solids4.Count(), 3},  {m.SolidsSc.Count(), 6}, {m.SolidsSe.Count(), 6},
+      {m.SolidsSo.Count(), 8}, {m.SolidsSg.Count(), 8}, {m.Lines.Count(), 1},
+      {m.Circles.Count(), 5},  {m.Arcs.Count(), 5},     {m.Points.Count(), 2},
+      {m.PointsEx.Count(), 3}, {m.Texts.Count(), 12},   {m.Dims.Count(), 14}};
   double total = 0;
   for (const auto &[count, weight] : lists)
     total += static_cast<double>(count) * weight;
@@ -91,8 +91,8 @@ void Reuse(QImage &image, QSize size, QImage::Format format) {
 } // namespace
 
 WorldBox WindowOf(const geometry::ViewState &v, const QRect &r) {
-  return {v.WorldX(r.left()), v.WorldY(r.bottom() + 1),
-          v.WorldX(r.right() + 1), v.WorldY(r.top())};
+  return {v.WorldX(r.left()), v.WorldY(r.bottom() + 1), v.WorldX(r.right() + 1),
+          v.WorldY(r.top())};
 }
 
 bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,

@@ -128,12 +128,9 @@ void EditSession::GoBack() {
 // The boxes follow the model's lists, so elements outside the part being
 // painted can be passed over.
 render::SceneJob EditSession::Job() const {
-  return {model_,
-          pens_,
-          view_,
-          {grid_on_, grid_spacing_, grid_origin_.x, grid_origin_.y},
-          &codes_,
-          &boxes_};
+  return {model_,  pens_,
+          view_,   {grid_on_, grid_spacing_, grid_origin_.x, grid_origin_.y},
+          &codes_, &boxes_};
 }
 
 bool EditSession::Redraw() {
