@@ -2,6 +2,7 @@
 // chords of 72 equal steps of the ellipse parameter.
 
 #include "orvik/exchange/elements.h"
+#include "orvik/render/clipping.h"
 #include "orvik/render/primitives.h"
 #include "orvik/util/plane.h"
 
@@ -64,29 +65,58 @@ private:
 
 } // namespace
 
+// True when every point of the ellipse lies inside the view by OutCode:
+// its chords then need no clipping. The ellipse lies within radius * (1 +
+// |flatness|) of its centre both ways; the margin covers the rounding of
+// its points.
+bool Primitives::WhollyInView(const geometry::ArcShape &s) const {
+  const double reach = std::fabs(s.radius) * (1 + std::fabs(s.flatness));
+  const double margin =
+      reach + 1e-9 * (std::fabs(s.cx) + std::fabs(s.cy) + reach);
+  return OutCode(s.cx - margin, s.cy - margin, view_) == 0 &&
+         OutCode(s.cx + margin, s.cy + margin, view_) == 0;
+}
+
+// Chords wholly in view are drawn as DrawWorldLine would draw them, each
+// point's pixel taken once.
+template <class EachPoint>
+void Primitives::DrawChords(const geometry::ArcShape &s, EachPoint each) {
+  if (WhollyInView(s)) {
+    screen_points_.clear();
+    each([this](const Point2 &p) {
+      screen_points_.push_back(ToScreen(view_, p.x, p.y));
+    });
+    canvas_.PixelLines(screen_points_, pen_colour_);
+    screen_points_.clear();
+    return;
+  }
+  bool first = true;
+  Point2 previous;
+  each([&](const Point2 &next) {
+    if (!first)
+      DrawWorldLine(previous.x, previous.y, next.x, next.y);
+    first = false;
+    previous = next;
+  });
+}
+
 void Primitives::DrawEllipse(double tilt, double flatness, double radius,
                              double cx, double cy) {
   const geometry::ArcShape s{cx, cy, radius, flatness, 0, 0, tilt};
   const EllipsePoints ellipse(s);
-  Point2 previous = ellipse.AtDegreesTimesFive(0);
-  for (int k = 1; k <= kSteps; ++k) {
-    const Point2 next = ellipse.AtDegreesTimesFive(k);
-    DrawWorldLine(previous.x, previous.y, next.x, next.y);
-    previous = next;
-  }
+  DrawChords(s, [&ellipse](auto f) {
+    for (int k = 0; k <= kSteps; ++k)
+      f(ellipse.AtDegreesTimesFive(k));
+  });
 }
 
 void Primitives::DrawEllipseArc(double sweep, double start, double tilt,
                                 double flatness, double radius, double cx,
                                 double cy) {
   const geometry::ArcShape s{cx, cy, radius, flatness, start, sweep, tilt};
-  bool first = true;
-  Point2 previous;
-  EllipsePoints(s).Arc(start, sweep / kSteps, [&](const Point2 &next) {
-    if (!first)
-      DrawWorldLine(previous.x, previous.y, next.x, next.y);
-    first = false;
-    previous = next;
+  const EllipsePoints ellipse(s);
+  DrawChords(s, [&ellipse, start, sweep](auto f) {
+    ellipse.Arc(start, sweep / kSteps, f);
   });
 }
 

@@ -134,8 +134,8 @@ void ImageCanvas::LineTo(std::int32_t x, std::int32_t y) {
   // lights exactly its two ends; most chords of small circles are such.
   if (pen_.style == PenStyle::Solid && pen_.width <= 1 &&
       std::abs(line.dx()) <= 1 && std::abs(line.dy()) <= 1) {
-    pixels_.push_back(line.p1());
-    pixels_.push_back(line.p2());
+    BatchPixel(line.p1());
+    BatchPixel(line.p2());
   } else {
     lines_.push_back(line);
   }
@@ -153,13 +153,36 @@ void ImageCanvas::KeepBatchSmall() {
 
 void ImageCanvas::SetPixel(std::int32_t x, std::int32_t y, Colour32 colour) {
   if (CanBatch() && colour == pen_.colour) {
-    pixels_.emplace_back(x, y);
+    BatchPixel(QPoint(x, y));
     KeepBatchSmall();
     return;
   }
   // A pixel is written, never combined: XOR mode does not apply.
   Flush();
   WritePixel(x, y, colour);
+}
+
+// The calls the chords stand for. A thin solid pen in a batch takes the
+// common case, a chord within one pixel step, straight into the batch.
+void ImageCanvas::PixelLines(std::span<const PixelPoint> points,
+                             Colour32 colour) {
+  const bool thin = CanBatch() && pen_.style == PenStyle::Solid &&
+                    pen_.width <= 1 && colour == pen_.colour;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const PixelPoint a = points[i - 1], b = points[i];
+    if (thin && std::abs(std::int64_t{b.x} - a.x) <= 1 &&
+        std::abs(std::int64_t{b.y} - a.y) <= 1) {
+      BatchPixel(QPoint(a.x, a.y));
+      BatchPixel(QPoint(b.x, b.y));
+      KeepBatchSmall();
+      continue;
+    }
+    position_ = QPoint(a.x, a.y);
+    ImageCanvas::LineTo(b.x, b.y);
+    ImageCanvas::SetPixel(b.x, b.y, colour);
+  }
+  if (points.size() >= 2)
+    position_ = QPoint(points.back().x, points.back().y);
 }
 
 void ImageCanvas::WritePixel(std::int32_t x, std::int32_t y, Colour32 colour) {

@@ -78,6 +78,16 @@ public:
   virtual void MoveTo(std::int32_t x, std::int32_t y) = 0;
   virtual void LineTo(std::int32_t x, std::int32_t y) = 0;
   virtual void SetPixel(std::int32_t x, std::int32_t y, Colour32 colour) = 0;
+  // The pixel lines between neighbouring points, each as MoveTo to the
+  // first, LineTo the second and SetPixel of the second in `colour`: the
+  // chords of a curve. A surface may do it faster, with the same pixels.
+  virtual void PixelLines(std::span<const PixelPoint> points, Colour32 colour) {
+    for (std::size_t i = 1; i < points.size(); ++i) {
+      MoveTo(points[i - 1].x, points[i - 1].y);
+      LineTo(points[i].x, points[i].y);
+      SetPixel(points[i].x, points[i].y, colour);
+    }
+  }
   virtual void Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                          std::int32_t y2) = 0;
   virtual void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2,

@@ -55,6 +55,7 @@ public:
   void MoveTo(std::int32_t x, std::int32_t y) override;
   void LineTo(std::int32_t x, std::int32_t y) override;
   void SetPixel(std::int32_t x, std::int32_t y, Colour32 colour) override;
+  void PixelLines(std::span<const PixelPoint> points, Colour32 colour) override;
   void Rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                  std::int32_t y2) override;
   void Ellipse(std::int32_t x1, std::int32_t y1, std::int32_t x2,
@@ -88,6 +89,12 @@ private:
   // skipped.
   void WritePixel(std::int32_t x, std::int32_t y, Colour32 colour);
   void KeepBatchSmall();
+  // Adds a pixel to the batch; one equal to the last added is already
+  // there (a curve's chords light many pixels twice).
+  void BatchPixel(QPoint pixel) {
+    if (pixels_.empty() || pixels_.back() != pixel)
+      pixels_.push_back(pixel);
+  }
   // Box with exclusive right and bottom edges, as QPainter's QRect.
   static QRect BoxRect(std::int32_t x1, std::int32_t y1, std::int32_t x2,
                        std::int32_t y2);

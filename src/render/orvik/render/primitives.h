@@ -87,6 +87,10 @@ private:
   void DrawScreenPolyline();
   void AddArcPoints(const geometry::ArcShape &shape);
   void AddWholeEllipse(const geometry::ArcShape &shape, int count);
+  bool WhollyInView(const geometry::ArcShape &shape) const;
+  // `each(f)` calls f with each point of the curve in turn.
+  template <class EachPoint>
+  void DrawChords(const geometry::ArcShape &shape, EachPoint each);
 
   Canvas &canvas_;
   const ViewState &view_;
