@@ -20,8 +20,12 @@ void PlanDrawer::RoomLabel() {
   const double s = plan_.Scale();
   UseLayer(kLabelRole);
   if (labelled_[room_]) {
+    // Along a wall now and then: turned a quarter, rarely any way.
+    const double angle = rng_.Chance(0.1)    ? kPi / 2
+                         : rng_.Chance(0.03) ? M(rng_.Unit() * 2 * kPi)
+                                             : 0;
     UseText(rng_.Chance(0.7) ? 2 : 3);
-    Text(RoomX(300), RoomY(300), 0, rng_.Pick(kPlanNotes));
+    Text(RoomX(300), RoomY(300), angle, rng_.Pick(kPlanNotes));
     return;
   }
   labelled_[room_] = 1;
