@@ -360,7 +360,8 @@ void PlanDrawer::Furniture() {
 // trunk's dot.
 void PlanDrawer::Tree() {
   Use(kSiteRole);
-  const double radius = In(800, 2500);
+  // Shrubs rather than trees around the 1:50 details.
+  const double radius = In(800, 2500) * std::min(1.0, plan_.Scale() / 100);
   const double off = radius + In(300, 1500);
   const double along = rng_.Unit();
   const std::int64_t side = rng_.Below(4);

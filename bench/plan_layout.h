@@ -1,10 +1,14 @@
 #pragma once
 // Where the realistic drawing's floor plans lie and what they hold. Each
-// plan is one building in one layer group, in real millimetres at that
-// group's scale, in a cell of its own on one large sheet; its grid lines
-// (multiples of the 910 mm module) split it into rooms. The plan was moved
-// into its cell by a vector a drafter picked, so its coordinates carry the
-// decimals of that vector: none, one, three or six.
+// plan (kElementsPerPlan elements) is one floor plan in one layer group,
+// in real millimetres at that group's scale. As drafters keep a building's
+// floors, the eight plans of groups 0 to 7 (floors at 1:100, details at
+// 1:50, the site at 1:200) lie one over another in the same cell of the
+// sheet, each shown by its own group; the next eight take the next cell of
+// a 4 x 3 grid, and after twelve cells the grid starts over. A plan's grid
+// lines (multiples of the 910 mm module) split it into rooms. The plan was
+// moved into place by a vector a drafter picked, so its coordinates carry
+// the decimals of that vector: none, one, three or six.
 //
 // Also the numbers a drafter's measurements give: lengths and positions
 // with up to six decimals, and now and then a round value off by a few
@@ -21,11 +25,10 @@
 
 namespace orvik::bench {
 
-inline constexpr std::size_t kElementsPerPlan = 5'000;
-// The sheet's cells, in paper millimetres; plans beyond the 192nd (960,000
-// elements) lie over the earlier ones.
-inline constexpr int kPlanColumns = 16;
-inline constexpr int kPlanRows = 12;
+inline constexpr std::size_t kElementsPerPlan = 10'000;
+// The sheet's cells, in paper millimetres.
+inline constexpr int kPlanColumns = 4;
+inline constexpr int kPlanRows = 3;
 inline constexpr double kCellWidth = 300;
 inline constexpr double kCellHeight = 210;
 inline constexpr double kModule = 910;
@@ -100,8 +103,8 @@ public:
     index_ = index;
     group_ = static_cast<int>(index % kPlanGroups);
     scale_ = kPlanGroupScales[static_cast<std::size_t>(group_)];
-    const std::size_t cell =
-        index % static_cast<std::size_t>(kPlanColumns * kPlanRows);
+    const std::size_t cell = index / kPlanGroups %
+                             static_cast<std::size_t>(kPlanColumns * kPlanRows);
     const double col = static_cast<double>(cell % kPlanColumns);
     const double row = static_cast<double>(cell / kPlanColumns);
     constexpr std::array<int, 8> kOriginDecimals{0, 0, 1, 3, 6, 6, 6, 6};
