@@ -251,7 +251,8 @@ void FlushExchangeFile(benchmark::State &state, Shape shape) {
   SetThroughput(state, WrittenSize(files), model.ElementCount());
 }
 
-// With a named file, one run of each benchmark under its plain name.
+// With ORVIK_BENCH_FILE, each benchmark runs once under its bare name;
+// otherwise once per shape.
 bool Register() {
   const std::pair<const char *, void (*)(benchmark::State &, Shape)>
       kBenchmarks[] = {{"BM_ReadExchangeFile", ReadExchangeFile},
