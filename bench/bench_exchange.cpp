@@ -1,11 +1,13 @@
 // bench_exchange: throughput of reading and rewriting a large exchange file.
 //
 // The file is the one named by ORVIK_BENCH_FILE; when that is unset, a
-// drawing of 1,000,000 elements is generated into the temporary folder for
-// the run and removed at its end. Bytes per second count the exchange file:
-// the input for reading, the rewritten file for writing.
+// drawing of 1,000,000 elements of each shape ORVIK_BENCH_SHAPE asks for
+// (generated_drawing.h) is generated into the temporary folder for the run
+// and removed at its end, and each benchmark runs once per shape, named
+// "BM_Name/plain" or "BM_Name/realistic". Bytes per second count the
+// exchange file: the input for reading, the rewritten file for writing.
 
-#include "drawing_generator.h"
+#include "generated_drawing.h"
 
 #include "orvik/exchange/model.h"
 #include "orvik/exchange/output_buffer.h"
@@ -24,6 +26,7 @@
 #include <string>
 #include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -31,9 +34,10 @@ namespace ex = orvik::exchange;
 namespace fs = std::filesystem;
 
 constexpr std::size_t kDefaultElements = 1'000'000;
+using orvik::bench::Shape;
 
 // A path in the temporary folder unique to this process.
-std::string TempPath(std::string_view suffix) {
+std::string TempPath(const std::string &suffix) {
   char pid[24];
   const auto r = std::to_chars(pid, pid + sizeof pid, ::getpid());
   std::string name = "orvik-bench-";
@@ -42,19 +46,25 @@ std::string TempPath(std::string_view suffix) {
   return (fs::temp_directory_path() / name).string();
 }
 
-// The input file and a scratch output path; files this object created are
-// removed when it is destroyed.
+const char *NamedFile() {
+  const char *named = std::getenv("ORVIK_BENCH_FILE");
+  return named != nullptr && *named != '\0' ? named : nullptr;
+}
+
+// The input file (the named one, or a drawing of `shape`) and a scratch
+// output path; files this object created are removed when it is destroyed.
 class BenchFiles {
 public:
-  BenchFiles() : output_(TempPath("-out.txt")) {
-    const char *named = std::getenv("ORVIK_BENCH_FILE");
-    if (named != nullptr && *named != '\0') {
+  explicit BenchFiles(Shape shape)
+      : output_(TempPath("-" + std::string(ShapeName(shape)) + "-out.txt")) {
+    if (const char *named = NamedFile()) {
       input_ = named;
     } else {
-      input_ = TempPath("-in.txt");
+      input_ = TempPath("-" + std::string(ShapeName(shape)) + "-in.txt");
       generated_ = true;
       orvik::bench::DrawingOptions options;
       options.elements = kDefaultElements;
+      options.shape = shape;
       if (!orvik::bench::WriteDrawingFile(options, input_))
         std::fprintf(stderr, "bench_exchange: cannot write %s\n",
                      input_.c_str());
@@ -83,27 +93,31 @@ private:
   bool generated_ = false;
 };
 
-const BenchFiles &Files() {
-  static const BenchFiles files;
-  return files;
+const BenchFiles &Files(Shape shape) {
+  if (shape == Shape::Realistic) {
+    static const BenchFiles realistic(shape);
+    return realistic;
+  }
+  static const BenchFiles plain(shape);
+  return plain;
 }
 
-bool Usable(benchmark::State &state) {
-  if (Files().InputSize() > 0)
+bool Usable(benchmark::State &state, const BenchFiles &files) {
+  if (files.InputSize() > 0)
     return true;
   state.SkipWithError("no readable exchange file (ORVIK_BENCH_FILE)");
   return false;
 }
 
 // The drawing as start-up leaves it, ready to be written.
-void LoadModel(ex::DrawingModel &model) {
+void LoadModel(ex::DrawingModel &model, const BenchFiles &files) {
   ex::OutputBuffer unused;
-  ex::LoadExchangeFile(model, unused, Files().Input());
+  ex::LoadExchangeFile(model, unused, files.Input());
 }
 
-std::int64_t WrittenSize() {
+std::int64_t WrittenSize(const BenchFiles &files) {
   std::error_code ec;
-  const std::uintmax_t size = fs::file_size(Files().Output(), ec);
+  const std::uintmax_t size = fs::file_size(files.Output(), ec);
   return ec ? 0 : static_cast<std::int64_t>(size);
 }
 
@@ -115,15 +129,16 @@ void SetThroughput(benchmark::State &state, std::int64_t bytes,
 }
 
 // Start-up's reading: a fresh model filled from the file.
-void BM_ReadExchangeFile(benchmark::State &state) {
-  if (!Usable(state))
+void ReadExchangeFile(benchmark::State &state, Shape shape) {
+  const BenchFiles &files = Files(shape);
+  if (!Usable(state, files))
     return;
   std::size_t elements = 0;
   for (auto _ : state) {
     auto model = std::make_unique<ex::DrawingModel>();
     ex::OutputBuffer output;
     ex::InitModel(*model, output);
-    if (!ex::ReadExchangeFile(*model, Files().Input())) {
+    if (!ex::ReadExchangeFile(*model, files.Input())) {
       state.SkipWithError("ReadExchangeFile failed");
       return;
     }
@@ -134,22 +149,22 @@ void BM_ReadExchangeFile(benchmark::State &state) {
     model.reset();
     state.ResumeTiming();
   }
-  SetThroughput(state, static_cast<std::int64_t>(Files().InputSize()),
-                elements);
+  SetThroughput(state, static_cast<std::int64_t>(files.InputSize()), elements);
 }
 
 // Parsing alone, from a file image already in memory.
-void BM_ReadExchangeBytes(benchmark::State &state) {
-  if (!Usable(state))
+void ReadExchangeBytes(benchmark::State &state, Shape shape) {
+  const BenchFiles &files = Files(shape);
+  if (!Usable(state, files))
     return;
   std::string image;
   {
-    std::FILE *file = std::fopen(Files().Input().c_str(), "rb");
+    std::FILE *file = std::fopen(files.Input().c_str(), "rb");
     if (file == nullptr) {
       state.SkipWithError("cannot open the exchange file");
       return;
     }
-    image.resize(Files().InputSize());
+    image.resize(files.InputSize());
     image.resize(std::fread(image.data(), 1, image.size(), file));
     std::fclose(file);
   }
@@ -170,17 +185,18 @@ void BM_ReadExchangeBytes(benchmark::State &state) {
 
 // The commit and the close: "hd" and the whole drawing into a fresh buffer,
 // then the file rewritten.
-void BM_WriteExchangeFile(benchmark::State &state) {
-  if (!Usable(state))
+void WriteExchangeFile(benchmark::State &state, Shape shape) {
+  const BenchFiles &files = Files(shape);
+  if (!Usable(state, files))
     return;
   ex::DrawingModel model;
-  LoadModel(model);
+  LoadModel(model, files);
   for (auto _ : state) {
     ex::ResetWriterState(model);
     auto output = std::make_unique<ex::OutputBuffer>();
     output->EmitLine("hd");
     ex::WriteDrawing(model, *output, nullptr, nullptr);
-    if (!ex::FlushExchangeFile(*output, Files().Output())) {
+    if (!ex::FlushExchangeFile(*output, files.Output())) {
       state.SkipWithError("FlushExchangeFile failed");
       return;
     }
@@ -188,15 +204,16 @@ void BM_WriteExchangeFile(benchmark::State &state) {
     output.reset();
     state.ResumeTiming();
   }
-  SetThroughput(state, WrittenSize(), model.ElementCount());
+  SetThroughput(state, WrittenSize(files), model.ElementCount());
 }
 
 // The records alone, without the file.
-void BM_WriteDrawingToBuffer(benchmark::State &state) {
-  if (!Usable(state))
+void WriteDrawingToBuffer(benchmark::State &state, Shape shape) {
+  const BenchFiles &files = Files(shape);
+  if (!Usable(state, files))
     return;
   ex::DrawingModel model;
-  LoadModel(model);
+  LoadModel(model, files);
   std::int64_t bytes = 0;
   for (auto _ : state) {
     ex::ResetWriterState(model);
@@ -216,30 +233,45 @@ void BM_WriteDrawingToBuffer(benchmark::State &state) {
 }
 
 // The file alone, from a buffer already filled.
-void BM_FlushExchangeFile(benchmark::State &state) {
-  if (!Usable(state))
+void FlushExchangeFile(benchmark::State &state, Shape shape) {
+  const BenchFiles &files = Files(shape);
+  if (!Usable(state, files))
     return;
   ex::DrawingModel model;
-  LoadModel(model);
+  LoadModel(model, files);
   ex::OutputBuffer output;
   output.EmitLine("hd");
   ex::WriteDrawing(model, output, nullptr, nullptr);
   for (auto _ : state) {
-    if (!ex::FlushExchangeFile(output, Files().Output())) {
+    if (!ex::FlushExchangeFile(output, files.Output())) {
       state.SkipWithError("FlushExchangeFile failed");
       return;
     }
   }
-  SetThroughput(state, WrittenSize(), model.ElementCount());
+  SetThroughput(state, WrittenSize(files), model.ElementCount());
 }
 
-BENCHMARK(BM_ReadExchangeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_ReadExchangeBytes)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_WriteExchangeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_WriteDrawingToBuffer)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(BM_FlushExchangeFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+// With ORVIK_BENCH_FILE, each benchmark runs once under its bare name;
+// otherwise once per shape.
+bool Register() {
+  const std::pair<const char *, void (*)(benchmark::State &, Shape)>
+      kBenchmarks[] = {{"BM_ReadExchangeFile", ReadExchangeFile},
+                       {"BM_ReadExchangeBytes", ReadExchangeBytes},
+                       {"BM_WriteExchangeFile", WriteExchangeFile},
+                       {"BM_WriteDrawingToBuffer", WriteDrawingToBuffer},
+                       {"BM_FlushExchangeFile", FlushExchangeFile}};
+  for (const auto &[name, run] : kBenchmarks) {
+    if (NamedFile() != nullptr)
+      orvik::bench::Milliseconds(benchmark::RegisterBenchmark(
+          name,
+          [run = run](benchmark::State &state) { run(state, Shape::Plain); }));
+    else
+      orvik::bench::PerShape(name, run, orvik::bench::Milliseconds);
+  }
+  return true;
+}
+
+[[maybe_unused]] const bool kRegistered = Register();
 
 } // namespace
 

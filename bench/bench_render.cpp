@@ -1,8 +1,9 @@
 // Full renders of generated drawings: the FitAll view at 1600 x 1000, as
 // the window paints it, against the time to read the same file.
 //
-// ORVIK_BENCH_ELEMENTS picks the drawing size (default 1,000,000); the
-// file is generated once into the temporary folder.
+// ORVIK_BENCH_ELEMENTS picks the drawing size (default 1,000,000) and
+// ORVIK_BENCH_SHAPE its shapes (generated_drawing.h); each file is
+// generated once into the temporary folder.
 
 #include "generated_drawing.h"
 
@@ -26,16 +27,18 @@ namespace {
 
 namespace ex = orvik::exchange;
 
-const std::string &DrawingFile() {
-  static const std::string path =
-      orvik::bench::GeneratedDrawing(orvik::bench::BenchElements(1'000'000));
-  return path;
+using orvik::bench::Shape;
+
+std::string DrawingFile(Shape shape) {
+  return orvik::bench::GeneratedDrawing(orvik::bench::BenchElements(1'000'000),
+                                        shape);
 }
 
-void BM_ReadDrawing(benchmark::State &state) {
+void ReadDrawing(benchmark::State &state, Shape shape) {
+  const std::string file = DrawingFile(shape);
   for (auto _ : state) {
     auto model = std::make_unique<ex::DrawingModel>();
-    ex::ReadExchangeFile(*model, DrawingFile());
+    ex::ReadExchangeFile(*model, file);
     benchmark::DoNotOptimize(model->ElementCount());
     state.PauseTiming();
     model.reset();
@@ -43,9 +46,9 @@ void BM_ReadDrawing(benchmark::State &state) {
   }
 }
 
-void Render(benchmark::State &state, bool batched) {
+void Render(benchmark::State &state, Shape shape, bool batched) {
   ex::DrawingModel model;
-  ex::ReadExchangeFile(model, DrawingFile());
+  ex::ReadExchangeFile(model, DrawingFile(shape));
   const orvik::attributes::TgraAttribute pens;
   orvik::geometry::ViewState view;
   QImage image(1600, 1000, QImage::Format_RGB32);
@@ -59,13 +62,21 @@ void Render(benchmark::State &state, bool batched) {
   state.counters["elements"] = static_cast<double>(model.ElementCount());
 }
 
-void BM_RenderFitAll(benchmark::State &state) { Render(state, true); }
-void BM_RenderFitAllUnbatched(benchmark::State &state) { Render(state, false); }
+bool Register() {
+  using orvik::bench::Milliseconds;
+  using orvik::bench::PerShape;
+  PerShape("BM_ReadDrawing", ReadDrawing, Milliseconds);
+  PerShape(
+      "BM_RenderFitAll",
+      [](benchmark::State &state, Shape shape) { Render(state, shape, true); },
+      Milliseconds);
+  PerShape(
+      "BM_RenderFitAllUnbatched",
+      [](benchmark::State &state, Shape shape) { Render(state, shape, false); },
+      Milliseconds);
+  return true;
+}
 
-BENCHMARK(BM_ReadDrawing)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_RenderFitAll)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_RenderFitAllUnbatched)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+[[maybe_unused]] const bool kRegistered = Register();
 
 } // namespace

@@ -2,7 +2,8 @@
 // first-hit search over every list against the indexed one, which must give
 // the same answers; and building the index, as the window does at start-up.
 //
-// ORVIK_BENCH_ELEMENTS picks the drawing size (default 1,000,000).
+// ORVIK_BENCH_ELEMENTS picks the drawing size (default 1,000,000) and
+// ORVIK_BENCH_SHAPE its shapes (generated_drawing.h).
 
 #include "generated_drawing.h"
 
@@ -34,31 +35,40 @@ struct Drawing {
   double first_build_ms = 0; // the process's first Build, memory still cold
 };
 
-Drawing &TheDrawing() {
-  static Drawing *d = [] {
-    const std::string p =
-        orvik::bench::GeneratedDrawing(orvik::bench::BenchElements(1'000'000));
-    auto *drawing = new Drawing;
-    ex::ReadExchangeFile(drawing->model, p);
-    drawing->extents = orvik::render::ComputeExtents(drawing->model, {});
-    orvik::geometry::ViewState view;
-    orvik::render::FitView(view, drawing->extents, 1600, 1000);
-    drawing->tol = 5 / view.ViewScale;
-    const auto start = std::chrono::steady_clock::now();
-    drawing->index.Build(drawing->model);
-    drawing->first_build_ms = std::chrono::duration<double, std::milli>(
-                                  std::chrono::steady_clock::now() - start)
-                                  .count();
-    return drawing;
-  }();
-  return *d;
+using orvik::bench::Shape;
+
+Drawing *LoadDrawing(Shape shape) {
+  const std::string p = orvik::bench::GeneratedDrawing(
+      orvik::bench::BenchElements(1'000'000), shape);
+  auto *drawing = new Drawing;
+  ex::ReadExchangeFile(drawing->model, p);
+  drawing->extents = orvik::render::ComputeExtents(drawing->model, {});
+  orvik::geometry::ViewState view;
+  orvik::render::FitView(view, drawing->extents, 1600, 1000);
+  drawing->tol = 5 / view.ViewScale;
+  const auto start = std::chrono::steady_clock::now();
+  drawing->index.Build(drawing->model);
+  drawing->first_build_ms = std::chrono::duration<double, std::milli>(
+                                std::chrono::steady_clock::now() - start)
+                                .count();
+  return drawing;
+}
+
+// Each shape's drawing, loaded on first use and kept to the end.
+Drawing &TheDrawing(Shape shape) {
+  if (shape == Shape::Realistic) {
+    static Drawing *const realistic = LoadDrawing(shape);
+    return *realistic;
+  }
+  static Drawing *const plain = LoadDrawing(shape);
+  return *plain;
 }
 
 // Stroke ends: `zoom` 1 is the FitAll view, where 5 pixels cover much of the
 // drawing; larger zooms shrink the window as a user zooming in would.
 template <class Find>
-void Strokes(benchmark::State &state, double zoom, Find &&find) {
-  Drawing &d = TheDrawing();
+void Strokes(benchmark::State &state, Shape shape, double zoom, Find &&find) {
+  Drawing &d = TheDrawing(shape);
   std::mt19937_64 rng(7);
   std::uniform_real_distribution<double> x(d.extents.MinX, d.extents.MaxX);
   std::uniform_real_distribution<double> y(d.extents.MinY, d.extents.MaxY);
@@ -79,22 +89,22 @@ ex::SnapHit Indexed(Drawing &d, double px, double py, double tol) {
   return d.index.Find(d.model, px, py, tol);
 }
 
-void BM_StrokePlain(benchmark::State &state) {
-  Strokes(state, static_cast<double>(state.range(0)), Plain);
+void StrokePlain(benchmark::State &state, Shape shape) {
+  Strokes(state, shape, static_cast<double>(state.range(0)), Plain);
 }
-void BM_StrokeIndexed(benchmark::State &state) {
-  Strokes(state, static_cast<double>(state.range(0)), Indexed);
+void StrokeIndexed(benchmark::State &state, Shape shape) {
+  Strokes(state, shape, static_cast<double>(state.range(0)), Indexed);
 }
 // Both ends off the drawing: every list is searched to its end.
-void BM_StrokeMissPlain(benchmark::State &state) {
-  Drawing &d = TheDrawing();
+void StrokeMissPlain(benchmark::State &state, Shape shape) {
+  Drawing &d = TheDrawing(shape);
   for (auto _ : state) {
     benchmark::DoNotOptimize(Plain(d, d.extents.MaxX * 10, 0, d.tol));
     benchmark::DoNotOptimize(Plain(d, d.extents.MinX * 10, 0, d.tol));
   }
 }
-void BM_StrokeMissIndexed(benchmark::State &state) {
-  Drawing &d = TheDrawing();
+void StrokeMissIndexed(benchmark::State &state, Shape shape) {
+  Drawing &d = TheDrawing(shape);
   for (auto _ : state) {
     benchmark::DoNotOptimize(Indexed(d, d.extents.MaxX * 10, 0, d.tol));
     benchmark::DoNotOptimize(Indexed(d, d.extents.MinX * 10, 0, d.tol));
@@ -102,8 +112,8 @@ void BM_StrokeMissIndexed(benchmark::State &state) {
 }
 
 // A fresh index over the whole drawing each time.
-void BM_Build(benchmark::State &state) {
-  Drawing &d = TheDrawing();
+void Build(benchmark::State &state, Shape shape) {
+  Drawing &d = TheDrawing(shape);
   std::size_t bytes = 0;
   for (auto _ : state) {
     ex::SnapIndex index;
@@ -115,11 +125,23 @@ void BM_Build(benchmark::State &state) {
   state.counters["first_build_ms"] = d.first_build_ms;
 }
 
-BENCHMARK(BM_Build)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StrokePlain)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StrokeIndexed)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StrokeMissPlain)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_StrokeMissIndexed)->Unit(benchmark::kMillisecond);
+bool Register() {
+  using orvik::bench::PerShape;
+  const auto ms = [](benchmark::internal::Benchmark *b) {
+    b->Unit(benchmark::kMillisecond);
+  };
+  const auto zooms = [](benchmark::internal::Benchmark *b) {
+    b->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+  };
+  PerShape("BM_Build", Build, ms);
+  PerShape("BM_StrokePlain", StrokePlain, zooms);
+  PerShape("BM_StrokeIndexed", StrokeIndexed, zooms);
+  PerShape("BM_StrokeMissPlain", StrokeMissPlain, ms);
+  PerShape("BM_StrokeMissIndexed", StrokeMissIndexed, ms);
+  return true;
+}
+
+[[maybe_unused]] const bool kRegistered = Register();
 
 } // namespace
 

@@ -1,7 +1,8 @@
 // The window's start-up to its first picture, and a paint that only puts
 // the last picture back, on a generated drawing in a 1600 x 1000 area.
 //
-// ORVIK_BENCH_ELEMENTS picks the drawing size (default 100,000).
+// ORVIK_BENCH_ELEMENTS picks the drawing size (default 100,000) and
+// ORVIK_BENCH_SHAPE its shapes (generated_drawing.h).
 
 #include "generated_drawing.h"
 
@@ -32,12 +33,15 @@ public:
   void Pause(int) override {}
 };
 
-// A program folder holding the generated drawing.
+using orvik::bench::Shape;
+
+// A program folder holding the generated drawing of a shape.
 struct Folder {
-  Folder() {
-    drawing =
-        orvik::bench::GeneratedDrawing(orvik::bench::BenchElements(100'000));
-    dir = fs::temp_directory_path() / "orvik-window-bench";
+  explicit Folder(Shape shape) {
+    drawing = orvik::bench::GeneratedDrawing(
+        orvik::bench::BenchElements(100'000), shape);
+    dir = fs::temp_directory_path() /
+          ("orvik-window-bench-" + std::string(ShapeName(shape)));
     fs::create_directories(dir);
   }
   // The host writes the file afresh before every start.
@@ -49,14 +53,18 @@ struct Folder {
   fs::path drawing, dir;
 };
 
-const Folder &TheFolder() {
-  static const Folder folder;
-  return folder;
+const Folder &TheFolder(Shape shape) {
+  if (shape == Shape::Realistic) {
+    static const Folder realistic(shape);
+    return realistic;
+  }
+  static const Folder plain(shape);
+  return plain;
 }
 
-std::unique_ptr<TForm1> Start(QuietServices &services) {
+std::unique_ptr<TForm1> Start(QuietServices &services, const Folder &folder) {
   auto form = std::make_unique<TForm1>(
-      orvik::session::ProgramFiles::InFolder(TheFolder().dir.string(), "orvik"),
+      orvik::session::ProgramFiles::InFolder(folder.dir.string(), "orvik"),
       services);
   form->FixDrawingArea(QSize(1600, 1000));
   form->show();
@@ -65,14 +73,15 @@ std::unique_ptr<TForm1> Start(QuietServices &services) {
   return form;
 }
 
-void BM_StartToFirstPicture(benchmark::State &state) {
+void StartToFirstPicture(benchmark::State &state, Shape shape) {
   QuietServices services;
+  const Folder &folder = TheFolder(shape);
   std::size_t elements = 0;
   for (auto _ : state) {
     state.PauseTiming();
-    TheFolder().Refill();
+    folder.Refill();
     state.ResumeTiming();
-    auto form = Start(services);
+    auto form = Start(services, folder);
     state.PauseTiming();
     elements = form->Session().Model().ElementCount();
     form->close();
@@ -84,10 +93,11 @@ void BM_StartToFirstPicture(benchmark::State &state) {
 
 // A paint request (the area was covered, say): the paint handler copies
 // the kept picture back and the widget shows it.
-void BM_PaintCopy(benchmark::State &state) {
+void PaintCopy(benchmark::State &state, Shape shape) {
   QuietServices services;
-  TheFolder().Refill();
-  auto form = Start(services);
+  const Folder &folder = TheFolder(shape);
+  folder.Refill();
+  auto form = Start(services, folder);
   QWidget &area = form->DrawingArea();
   for (auto _ : state) {
     QResizeEvent exposed(area.size(), area.size());
@@ -97,8 +107,15 @@ void BM_PaintCopy(benchmark::State &state) {
   form->close();
 }
 
-BENCHMARK(BM_StartToFirstPicture)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_PaintCopy)->Unit(benchmark::kMillisecond)->UseRealTime();
+bool Register() {
+  using orvik::bench::Milliseconds;
+  using orvik::bench::PerShape;
+  PerShape("BM_StartToFirstPicture", StartToFirstPicture, Milliseconds);
+  PerShape("BM_PaintCopy", PaintCopy, Milliseconds);
+  return true;
+}
+
+[[maybe_unused]] const bool kRegistered = Register();
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "drawing_generator.h"
 
 #include "generator_vocabulary.h"
+#include "realistic_generator.h"
 #include "record_emitter.h"
 #include "sheet_coordinates.h"
 #include "sheet_layout.h"
@@ -443,8 +444,25 @@ private:
 
 } // namespace
 
+std::string_view ShapeName(Shape shape) {
+  return shape == Shape::Realistic ? "realistic" : "plain";
+}
+
+bool ParseShape(std::string_view name, Shape &shape) {
+  for (Shape s : {Shape::Plain, Shape::Realistic}) {
+    if (name == ShapeName(s)) {
+      shape = s;
+      return true;
+    }
+  }
+  return false;
+}
+
 void GenerateDrawing(const DrawingOptions &options, const DrawingSink &sink) {
-  Generator(options, sink).Run();
+  if (options.shape == Shape::Realistic)
+    GenerateRealisticDrawing(options, sink);
+  else
+    Generator(options, sink).Run();
 }
 
 std::string GenerateDrawingImage(const DrawingOptions &options) {

@@ -1,8 +1,15 @@
 #pragma once
-// Synthetic exchange files for benchmarks: building plans at 1:100 in the
-// layout the host CAD writes them (Shift-JIS, CR LF, the head records in
-// the host's order, line records with a leading blank), holding every
-// element kind with attribute records in between.
+// Synthetic exchange files for benchmarks, in the layout the host CAD
+// writes them (Shift-JIS, CR LF, the head records in the host's order, line
+// records with a leading blank), holding every element kind with attribute
+// records in between. Two shapes:
+// - plain: building plans at 1:100, mostly walls and grid lines at round
+//   positions, other elements scattered over the sheets;
+// - realistic: floor plans at 1:50, 1:100 and 1:200 in several layer
+//   groups, drawn feature by feature (walls, doors, fixtures, dimension
+//   chains, hatching, room names), with many more circles, arcs, ellipses,
+//   solids and texts and numbers with up to six decimals
+//   (realistic_generator.h).
 //
 // Contract: the same options give the same bytes on a given platform, and
 // reading the result yields exactly `elements` elements, none of which the
@@ -17,10 +24,18 @@
 
 namespace orvik::bench {
 
+enum class Shape { Plain, Realistic };
+
 struct DrawingOptions {
   std::size_t elements = 1'000'000;
   std::uint64_t seed = 1;
+  Shape shape = Shape::Plain;
 };
+
+// "plain" or "realistic".
+std::string_view ShapeName(Shape shape);
+// Reads ShapeName's words; false for anything else.
+bool ParseShape(std::string_view name, Shape &shape);
 
 // Receives the file in consecutive pieces of about 1 MiB.
 using DrawingSink = std::function<void(std::string_view)>;

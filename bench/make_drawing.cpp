@@ -1,5 +1,5 @@
-// orvik-make-drawing N OUT [--seed S]: writes a synthetic exchange file of N
-// elements for benchmarks and manual tests.
+// orvik-make-drawing N OUT [--seed S] [--shape plain|realistic]: writes a
+// synthetic exchange file of N elements for benchmarks and manual tests.
 
 #include "drawing_generator.h"
 
@@ -12,7 +12,7 @@
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: orvik-make-drawing N OUT [--seed S]\n";
+    "usage: orvik-make-drawing N OUT [--seed S] [--shape plain|realistic]\n";
 
 template <class T> bool ParseCount(std::string_view text, T &value) {
   const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -30,6 +30,11 @@ int main(int argc, char **argv) {
     if (arg == "--seed" && i + 1 < argc) {
       if (!ParseCount(argv[++i], options.seed)) {
         std::cerr << "orvik-make-drawing: bad seed '" << argv[i] << "'\n";
+        return 2;
+      }
+    } else if (arg == "--shape" && i + 1 < argc) {
+      if (!orvik::bench::ParseShape(argv[++i], options.shape)) {
+        std::cerr << "orvik-make-drawing: bad shape '" << argv[i] << "'\n";
         return 2;
       }
     } else if (positional == 0 && ParseCount(arg, options.elements)) {

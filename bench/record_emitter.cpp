@@ -5,8 +5,28 @@
 
 namespace orvik::bench {
 
-RecordEmitter::RecordEmitter(const DrawingSink &sink) : sink_(sink) {
+RecordEmitter::RecordEmitter(const DrawingSink &sink, bool host_exponents)
+    : sink_(sink), host_exponents_(host_exponents) {
   out_.reserve(kPieceBytes + 4096);
+}
+
+std::size_t RecordEmitter::HostExponent(char *buf, std::size_t size) {
+  std::size_t e = 0;
+  while (e < size && buf[e] != 'e')
+    ++e;
+  if (e == size)
+    return size;
+  std::size_t digits = e + 1, out = e;
+  buf[out++] = 'E';
+  if (buf[digits] == '-')
+    buf[out++] = '-';
+  if (buf[digits] == '-' || buf[digits] == '+')
+    ++digits;
+  while (digits + 1 < size && buf[digits] == '0')
+    ++digits;
+  while (digits < size)
+    buf[out++] = buf[digits++];
+  return out;
 }
 
 void RecordEmitter::FlushFullPiece() {
@@ -22,8 +42,15 @@ void RecordEmitter::FlushRest() {
 }
 
 void RecordEmitter::Head() {
+  Head({kGroupScales,
+        {-1820, -910, kSheetColumns * kSheetWidth, kSheetRows * kSheetHeight},
+        {3640, 2730},
+        {12740, 2730}});
+}
+
+void RecordEmitter::Head(const HeadValues &values) {
   Put("hq\r\nhk 0\r\nhs");
-  for (double s : kGroupScales) {
+  for (double s : values.group_scales) {
     Blank();
     ShortReal(s);
   }
@@ -40,17 +67,20 @@ void RecordEmitter::Head() {
   }
   End();
   Put("hn");
-  Reals({-1820, -910, kSheetColumns * kSheetWidth, kSheetRows * kSheetHeight});
+  for (double v : values.extent) {
+    Blank();
+    Real(v);
+  }
   End();
   Put("hp1-  ");
-  Real(3640);
+  Real(values.point1[0]);
   Blank();
-  Real(2730);
+  Real(values.point1[1]);
   End();
   Put("hp2   ");
-  Real(12740);
+  Real(values.point2[0]);
   Blank();
-  Real(2730);
+  Real(values.point2[1]);
   End();
   Put("lg0\r\nly0\r\nlc1\r\nlt1\r\ncn1\r\ncn\"$");
   Put(kFonts[0]);

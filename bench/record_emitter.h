@@ -20,7 +20,10 @@ inline constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
 
 class RecordEmitter {
 public:
-  explicit RecordEmitter(const DrawingSink &sink);
+  // `host_exponents`: numbers too small or large for plain notation are
+  // written as the host writes them ("4E-6", "1.5E20"); otherwise in the
+  // C library's form ("4e-06"), as the plain drawings always were.
+  explicit RecordEmitter(const DrawingSink &sink, bool host_exponents = false);
 
   // Passes the records on once they fill a piece of kPieceBytes.
   void FlushFullPiece();
@@ -39,7 +42,10 @@ public:
     char buf[32];
     const auto r = std::to_chars(buf, buf + sizeof buf, v + 0.0,
                                  std::chars_format::general, 15);
-    out_.append(buf, static_cast<std::size_t>(r.ptr - buf));
+    std::size_t size = static_cast<std::size_t>(r.ptr - buf);
+    if (host_exponents_)
+      size = HostExponent(buf, size);
+    out_.append(buf, size);
   }
   // The short general format the host uses for scales ("1e+06").
   void ShortReal(double v) {
@@ -62,7 +68,16 @@ public:
 
   // ---- head ----
 
+  // What a head states besides the host's text defaults.
+  struct HeadValues {
+    std::array<double, 16> group_scales;
+    std::array<double, 4> extent; // "hn"
+    std::array<double, 2> point1; // "hp1-"
+    std::array<double, 2> point2; // "hp2"
+  };
+  // The plain drawings' head.
   void Head();
+  void Head(const HeadValues &values);
 
   // ---- attribute records, written only when they change ----
 
@@ -81,9 +96,14 @@ public:
   int text_kind() const { return text_kind_; }
 
 private:
+  // Rewrites the exponent of the number in buf[0, size) in the host's form:
+  // "E", a minus sign only when negative, no leading zeros. Returns the
+  // new size.
+  static std::size_t HostExponent(char *buf, std::size_t size);
   void HeadRow(std::string_view key, const std::array<double, 10> &values);
 
   const DrawingSink &sink_;
+  const bool host_exponents_;
   std::string out_;
 
   // What the file has said last, as the head leaves it.
