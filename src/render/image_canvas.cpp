@@ -79,7 +79,8 @@ QPen MakePen(Colour32 colour, PenStyle style, std::int32_t width) {
 ImageCanvas::ImageCanvas(QImage &image, Options options)
     : image_(image), bits_(image.bits()), stride_(image.bytesPerLine()),
       width_(image.width()), height_(image.height()), painter_(&image),
-      batched_(options.batched), cache_fonts_(options.cache_fonts) {
+      batched_(options.batched), cache_fonts_(options.cache_fonts),
+      stamps_(options.stamps) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBackgroundMode(Qt::TransparentMode);
@@ -136,10 +137,28 @@ void ImageCanvas::LineTo(std::int32_t x, std::int32_t y) {
       std::abs(line.dx()) <= 1 && std::abs(line.dy()) <= 1) {
     BatchPixel(line.p1());
     BatchPixel(line.p2());
-  } else {
+  } else if (!StampLine(line)) {
     lines_.push_back(line);
   }
   KeepBatchSmall();
+}
+
+bool ImageCanvas::StampLine(const QLine &line) {
+  if (stamps_ == nullptr || pen_.style != PenStyle::Solid ||
+      !LineStamps::Covers(pen_.width, line.dx(), line.dy()))
+    return false;
+  constexpr int m = LineStamps::kMargin + 1;
+  const int left = std::min(line.x1(), line.x2()) - m;
+  const int right = std::max(line.x1(), line.x2()) + m;
+  const int top = std::min(line.y1(), line.y2()) - m;
+  const int bottom = std::max(line.y1(), line.y2()) + m;
+  if (left < 0 || top < 0 || right >= width_ || bottom >= height_)
+    return false; // QPainter clips it
+  ApplyPen();
+  for (const QPoint &offset :
+       stamps_->Of(pen_.width, line.dx(), line.dy(), painter_.pen()))
+    BatchPixel(line.p1() + offset);
+  return true;
 }
 
 // Everything in a batch has one colour in copy mode, so drawing it in

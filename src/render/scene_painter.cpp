@@ -101,7 +101,7 @@ bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
   const std::size_t elements = job.model.EntOrder.Count();
   if (elements < kMinElementsForTwoCores ||
       std::thread::hardware_concurrency() < 2) {
-    ImageCanvas canvas(image);
+    ImageCanvas canvas(image, Stamped(0));
     return PaintScene(canvas, job.model, job.pens, job.view, job.grid, abort,
                       job.codes, first);
   }
@@ -114,7 +114,7 @@ bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
   bool second_complete = true;
   std::thread worker([&] {
     Flag flag(stop);
-    ImageCanvas canvas(layer_);
+    ImageCanvas canvas(layer_, Stamped(1));
     second_complete = PaintElements(canvas, job.model, job.pens, job.view,
                                     &flag, job.codes, second);
     second_done = true;
@@ -122,7 +122,7 @@ bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
   Relay relay(abort, stop);
   bool complete;
   {
-    ImageCanvas canvas(image);
+    ImageCanvas canvas(image, Stamped(0));
     complete = PaintScene(canvas, job.model, job.pens, job.view, job.grid,
                           &relay, job.codes, first);
   }
@@ -136,6 +136,12 @@ bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
   return complete && second_complete && !stop;
 }
 
+ImageCanvas::Options ScenePainter::Stamped(int thread) {
+  ImageCanvas::Options options;
+  options.stamps = &stamps_[thread];
+  return options;
+}
+
 void ScenePainter::PaintRect(QImage &image, const SceneJob &job,
                              const QRect &rect) {
   const QRect r = rect.intersected(image.rect());
@@ -143,7 +149,7 @@ void ScenePainter::PaintRect(QImage &image, const SceneJob &job,
     return;
   Reuse(scratch_, image.size(), QImage::Format_RGB32);
   {
-    ImageCanvas canvas(scratch_);
+    ImageCanvas canvas(scratch_, Stamped(0));
     PaintScene(canvas, job.model, job.pens, job.view, job.grid, nullptr,
                job.codes, Culling(job, WindowOf(job.view, r)));
   }

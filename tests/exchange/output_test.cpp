@@ -15,7 +15,6 @@
 #include <string>
 #include <vector>
 
-
 namespace orvik::exchange {
 namespace {
 

@@ -135,5 +135,41 @@ TEST(Pictures, BatchesAndFontCacheChangeNoPixel) {
   }
 }
 
+// Short lines of every solid width, in every direction, anywhere on the
+// picture and across its edges: drawn from kept stamps (made by one canvas,
+// used by the next) as QPainter draws them one by one.
+TEST(Pictures, StampedLinesAreQPaintersLines) {
+  std::mt19937 random(7);
+  const auto draw = [&](ImageCanvas &canvas, unsigned seed) {
+    random.seed(seed);
+    std::uniform_int_distribution<int> at(-10, 130), step(-34, 34), width(0, 3);
+    for (int i = 0; i < 400; ++i) {
+      canvas.SetPen(static_cast<Colour32>(i % 3) * 0x404040u,
+                    i % 50 == 0 ? PenStyle::Dash : PenStyle::Solid,
+                    width(random));
+      const int x = at(random), y = at(random);
+      canvas.MoveTo(x, y);
+      canvas.LineTo(x + step(random), y + step(random));
+    }
+    canvas.Flush();
+  };
+  LineStamps stamps;
+  for (const unsigned seed : {1u, 2u, 3u}) {
+    QImage plain = test::WhiteImage(120, 100), stamped = plain;
+    {
+      ImageCanvas canvas(plain, false);
+      draw(canvas, seed);
+    }
+    {
+      ImageCanvas::Options options;
+      options.stamps = &stamps;
+      ImageCanvas canvas(stamped, options);
+      draw(canvas, seed);
+    }
+    EXPECT_GT(InkBox(plain).count, 2000);
+    EXPECT_TRUE(plain == stamped) << seed;
+  }
+}
+
 } // namespace
 } // namespace orvik::render

@@ -11,6 +11,7 @@
 // both); `batched` false draws each line at once.
 
 #include "orvik/render/canvas.h"
+#include "orvik/render/line_stamps.h"
 #include "orvik/render/sjis_codec.h"
 
 #include <QFont>
@@ -35,6 +36,10 @@ public:
   struct Options {
     bool batched = true;     // collect lines and pixels (see above)
     bool cache_fonts = true; // keep each font for its next use
+    // Short solid lines' pixels, kept from canvas to canvas by whoever
+    // paints often (a stamp costs a small picture to make); null: QPainter
+    // draws every line. Used by one canvas at a time.
+    LineStamps *stamps = nullptr;
   };
   // Paints `image`, which must outlive the canvas and be Format_RGB32 or,
   // for a layer, Format_ARGB32_Premultiplied: every pixel drawn is then
@@ -89,6 +94,9 @@ private:
   // skipped.
   void WritePixel(std::int32_t x, std::int32_t y, Colour32 colour);
   void KeepBatchSmall();
+  // Batches a solid line as its stamp when it has one and lies well inside
+  // the image; false when QPainter is to draw it.
+  bool StampLine(const QLine &line);
   // Adds a pixel to the batch; one equal to the last added is already
   // there (a curve's chords light many pixels twice).
   void BatchPixel(QPoint pixel) {
@@ -106,6 +114,7 @@ private:
   QPainter painter_;
   const bool batched_;
   const bool cache_fonts_;
+  LineStamps *const stamps_;
 
   Pen pen_;
   Brush brush_;

@@ -11,6 +11,8 @@
 // untouched or opaque, and the result is the picture of one pass, pixel
 // for pixel.
 
+#include "orvik/render/image_canvas.h"
+#include "orvik/render/line_stamps.h"
 #include "orvik/render/scene_job.h"
 
 #include <QImage>
@@ -31,9 +33,14 @@ public:
   void PaintRect(QImage &image, const SceneJob &job, const QRect &rect);
 
 private:
+  // A canvas's options with the stamps of the calling thread (0) or the
+  // second one (1).
+  ImageCanvas::Options Stamped(int thread);
+
   // Kept from paint to paint: a fresh picture of a large area costs more
   // in page faults than painting it.
   QImage layer_, scratch_;
+  LineStamps stamps_[2];
 };
 
 // The part of the view a rectangle of its pixels shows, in paper
