@@ -1,6 +1,7 @@
 #include "orvik/render/image_canvas.h"
 
 #include "orvik/render/font_mapping.h"
+#include "orvik/render/thin_line.h"
 #include "orvik/util/sjis_text.h"
 
 #include <QFontMetricsF>
@@ -137,10 +138,32 @@ void ImageCanvas::LineTo(std::int32_t x, std::int32_t y) {
       std::abs(line.dx()) <= 1 && std::abs(line.dy()) <= 1) {
     BatchPixel(line.p1());
     BatchPixel(line.p2());
-  } else if (!StampLine(line)) {
+  } else if (!DrawThinLine(line) && !StampLine(line)) {
     lines_.push_back(line);
   }
   KeepBatchSmall();
+}
+
+// Straight into the image: the batch waiting has the pen's colour too, so
+// the order in which the two reach the image does not matter.
+bool ImageCanvas::DrawThinLine(const QLine &line) {
+  if (pen_.style != PenStyle::Solid || pen_.width > 1)
+    return false;
+  constexpr int m = 2; // the pixels stay within a pixel of the ends' box
+  if (std::min(line.x1(), line.x2()) < m ||
+      std::min(line.y1(), line.y2()) < m ||
+      std::max(line.x1(), line.x2()) >= width_ - m ||
+      std::max(line.y1(), line.y2()) >= height_ - m)
+    return false; // QPainter clips it
+  const QRgb colour = qRgb(static_cast<int>(RedOf(pen_.colour)),
+                           static_cast<int>(GreenOf(pen_.colour)),
+                           static_cast<int>(BlueOf(pen_.colour)));
+  ThinLinePixels(line.x1(), line.y1(), line.x2(), line.y2(),
+                 [&](std::int32_t x, std::int32_t y) {
+                   reinterpret_cast<QRgb *>(bits_ + static_cast<qsizetype>(y) *
+                                                        stride_)[x] = colour;
+                 });
+  return true;
 }
 
 bool ImageCanvas::StampLine(const QLine &line) {

@@ -94,6 +94,9 @@ private:
   // skipped.
   void WritePixel(std::int32_t x, std::int32_t y, Colour32 colour);
   void KeepBatchSmall();
+  // Draws a solid line of width 0 or 1 lying well inside the image as
+  // QPainter would; false when QPainter is to draw it.
+  bool DrawThinLine(const QLine &line);
   // Batches a solid line as its stamp when it has one and lies well inside
   // the image; false when QPainter is to draw it.
   bool StampLine(const QLine &line);
