@@ -166,9 +166,13 @@ bool ImageCanvas::DrawThinLine(const QLine &line) {
   return true;
 }
 
+// Every drawing style has its stamps; Clear, the last, draws nothing.
+static_assert(static_cast<int>(PenStyle::Clear) == LineStamps::kStyles);
+
 bool ImageCanvas::StampLine(const QLine &line) {
-  if (stamps_ == nullptr || pen_.style != PenStyle::Solid ||
-      !LineStamps::Covers(pen_.width, line.dx(), line.dy()))
+  const int style = static_cast<int>(pen_.style);
+  if (stamps_ == nullptr ||
+      !LineStamps::Covers(style, pen_.width, line.dx(), line.dy()))
     return false;
   constexpr int m = LineStamps::kMargin + 1;
   const int left = std::min(line.x1(), line.x2()) - m;
@@ -179,7 +183,7 @@ bool ImageCanvas::StampLine(const QLine &line) {
     return false; // QPainter clips it
   ApplyPen();
   for (const QPoint &offset :
-       stamps_->Of(pen_.width, line.dx(), line.dy(), painter_.pen()))
+       stamps_->Of(style, pen_.width, line.dx(), line.dy(), painter_.pen()))
     BatchPixel(line.p1() + offset);
   return true;
 }

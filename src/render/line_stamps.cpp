@@ -6,14 +6,17 @@
 
 namespace orvik::render {
 
-const std::vector<QPoint> &LineStamps::Of(int width, int dx, int dy,
+const std::vector<QPoint> &LineStamps::Of(int style, int width, int dx, int dy,
                                           const QPen &pen) {
   const int w = width <= 1 ? 0 : width - 1; // 0 .. kMaxWidth - 1
   const std::size_t index =
-      (static_cast<std::size_t>(w) * kSide + (dx + kReach)) * kSide +
+      ((static_cast<std::size_t>(style) * kMaxWidth + w) * kSide +
+       (dx + kReach)) *
+          kSide +
       (dy + kReach);
   if (made_.empty()) {
-    made_.assign(static_cast<std::size_t>(kMaxWidth) * kSide * kSide, false);
+    made_.assign(static_cast<std::size_t>(kStyles) * kMaxWidth * kSide * kSide,
+                 false);
     stamps_.resize(made_.size());
   }
   std::vector<QPoint> &stamp = stamps_[index];

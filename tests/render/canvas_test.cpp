@@ -135,7 +135,7 @@ TEST(Pictures, BatchesAndFontCacheChangeNoPixel) {
   }
 }
 
-// Solid lines of every width, short and long, in every direction, anywhere
+// Lines of every style and width, short and long, in every direction, anywhere
 // on the picture and across its edges: drawn by the canvas itself (thin
 // lines worked out, short thick ones from stamps made by one canvas and
 // used by the next) as QPainter draws them one by one.
@@ -143,12 +143,12 @@ TEST(Pictures, LinesDrawnWithoutQPainterAreQPaintersLines) {
   std::mt19937 random;
   const auto draw = [&](ImageCanvas &canvas, unsigned seed) {
     random.seed(seed);
-    std::uniform_int_distribution<int> at(-10, 410), width(0, 3);
+    std::uniform_int_distribution<int> at(-10, 410), width(0, 3), style(0, 9);
     for (int i = 0; i < 1000; ++i) {
       const int reach = i % 3 == 0 ? 400 : 34;
       std::uniform_int_distribution<int> step(-reach, reach);
       canvas.SetPen(static_cast<Colour32>(i % 3) * 0x404040u,
-                    i % 50 == 0 ? PenStyle::Dash : PenStyle::Solid,
+                    static_cast<PenStyle>(std::min(style(random), 4)),
                     width(random));
       const int x = at(random), y = at(random), dx = step(random);
       canvas.MoveTo(x, y);

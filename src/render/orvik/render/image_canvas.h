@@ -97,8 +97,8 @@ private:
   // Draws a solid line of width 0 or 1 lying well inside the image as
   // QPainter would; false when QPainter is to draw it.
   bool DrawThinLine(const QLine &line);
-  // Batches a solid line as its stamp when it has one and lies well inside
-  // the image; false when QPainter is to draw it.
+  // Batches a line as its stamp when it has one and lies well inside the
+  // image; false when QPainter is to draw it.
   bool StampLine(const QLine &line);
   // Adds a pixel to the batch; one equal to the last added is already
   // there (a curve's chords light many pixels twice).
