@@ -65,27 +65,33 @@ private:
 
 } // namespace
 
-// True when every point of the ellipse lies inside the view by OutCode:
-// its chords then need no clipping. The ellipse lies within radius * (1 +
-// |flatness|) of its centre both ways; the margin covers the rounding of
-// its points.
-bool Primitives::WhollyInView(const geometry::ArcShape &s) const {
+// The ellipse lies within radius * (1 + |flatness|) of its centre both
+// ways; the margin covers the rounding of its points.
+Primitives::ShapeReach Primitives::ReachOf(const geometry::ArcShape &s) {
   const double reach = std::fabs(s.radius) * (1 + std::fabs(s.flatness));
   const double margin =
       reach + 1e-9 * (std::fabs(s.cx) + std::fabs(s.cy) + reach);
-  return OutCode(s.cx - margin, s.cy - margin, view_) == 0 &&
-         OutCode(s.cx + margin, s.cy + margin, view_) == 0;
+  return {s.cx - margin, s.cy - margin, s.cx + margin, s.cy + margin};
 }
 
-// Chords wholly in view are drawn as DrawWorldLine would draw them, each
-// point's pixel taken once.
+// Chords wholly in view (every point inside the view by OutCode) are drawn
+// as DrawWorldLine would draw them, each point's pixel taken once; when the
+// whole ellipse falls on one pixel (ToScreen is monotonic both ways), that
+// pixel is every point's.
 template <class EachPoint>
 void Primitives::DrawChords(const geometry::ArcShape &s, EachPoint each) {
-  if (WhollyInView(s)) {
+  const ShapeReach r = ReachOf(s);
+  if (OutCode(r.left, r.bottom, view_) == 0 &&
+      OutCode(r.right, r.top, view_) == 0) {
     screen_points_.clear();
-    each([this](const Point2 &p) {
-      screen_points_.push_back(ToScreen(view_, p.x, p.y));
-    });
+    const PixelPoint low = ToScreen(view_, r.left, r.bottom);
+    if (low == ToScreen(view_, r.right, r.top)) {
+      screen_points_.assign(kSteps + 1, low);
+    } else {
+      each([this](const Point2 &p) {
+        screen_points_.push_back(ToScreen(view_, p.x, p.y));
+      });
+    }
     canvas_.PixelLines(screen_points_, pen_colour_);
     screen_points_.clear();
     return;

@@ -260,15 +260,12 @@ double ElementBoxes::MarginPixels(EntKind kind) {
   }
 }
 
-bool ElementBoxes::Meets(EntKind kind, std::size_t index,
-                         const WorldBox &window, double scale) const {
-  const std::vector<FloatBox> &boxes = boxes_[static_cast<std::size_t>(kind)];
-  if (index >= boxes.size())
-    return true;
-  const FloatBox &b = boxes[index];
+ElementBoxes::Near ElementBoxes::NearWindow(EntKind kind,
+                                            const WorldBox &window,
+                                            double scale) const {
   const double m = MarginPixels(kind) / scale;
-  return b.x0 - m <= window.x1 && b.x1 + m >= window.x0 &&
-         b.y0 - m <= window.y1 && b.y1 + m >= window.y0;
+  return Near(boxes_[static_cast<std::size_t>(kind)],
+              {window.x0 - m, window.y0 - m, window.x1 + m, window.y1 + m});
 }
 
 } // namespace orvik::render

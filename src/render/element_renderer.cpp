@@ -31,10 +31,12 @@ bool ElementRenderer::Walk(EntKind kind, const List &list, Draw draw) {
     return true;
   const std::size_t from = filter_.first > start ? filter_.first - start : 0;
   const std::size_t to = std::min(count, filter_.last - start);
-  const double scale = p_.view().ViewScale;
+  static const ElementBoxes kNoBoxes; // lets every element through
+  const ElementBoxes &boxes = filter_.boxes ? *filter_.boxes : kNoBoxes;
+  const ElementBoxes::Near near =
+      boxes.NearWindow(kind, filter_.window, p_.view().ViewScale);
   for (std::size_t i = from; i < to; ++i) {
-    if (filter_.boxes == nullptr ||
-        filter_.boxes->Meets(kind, i, filter_.window, scale))
+    if (near.Meets(i))
       draw(list[i]);
     if (i % 10 == 0 && Stop())
       return false;

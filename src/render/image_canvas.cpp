@@ -81,7 +81,7 @@ ImageCanvas::ImageCanvas(QImage &image, Options options)
     : image_(image), bits_(image.bits()), stride_(image.bytesPerLine()),
       width_(image.width()), height_(image.height()), painter_(&image),
       batched_(options.batched), cache_fonts_(options.cache_fonts),
-      stamps_(options.stamps) {
+      stamps_(options.stamps), polygon_stamps_(options.polygon_stamps) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBackgroundMode(Qt::TransparentMode);
@@ -278,12 +278,35 @@ void ImageCanvas::Polyline(std::span<const PixelPoint> points) {
 void ImageCanvas::Polygon(std::span<const PixelPoint> points) {
   if (points.size() < 2)
     return;
+  if (StampPolygon(points))
+    return;
   PrepareShape();
   polygon_.clear();
   for (const PixelPoint &p : points)
     polygon_.emplace_back(p.x, p.y);
   painter_.drawPolygon(polygon_.data(), static_cast<int>(polygon_.size()),
                        Qt::OddEvenFill);
+}
+
+// A polygon filled and outlined in one colour, well inside the image,
+// from its stamp; its pixels join the batch in the pen's colour.
+bool ImageCanvas::StampPolygon(std::span<const PixelPoint> points) {
+  if (polygon_stamps_ == nullptr || !CanBatch() ||
+      pen_.style != PenStyle::Solid || pen_.width > 1 ||
+      brush_.style != BrushStyle::Solid || brush_.colour != pen_.colour)
+    return false;
+  constexpr int m = PolygonStamps::kMargin + 1;
+  for (const PixelPoint &p : points)
+    if (p.x < m || p.y < m || p.x >= width_ - m || p.y >= height_ - m)
+      return false; // QPainter clips it
+  const std::vector<QPoint> *stamp = polygon_stamps_->Of(points);
+  if (stamp == nullptr)
+    return false;
+  const QPoint first(points.front().x, points.front().y);
+  for (const QPoint &offset : *stamp)
+    BatchPixel(first + offset);
+  KeepBatchSmall();
+  return true;
 }
 
 bool ImageCanvas::FontLess::operator()(const FontSpec &a,

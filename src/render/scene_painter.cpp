@@ -139,6 +139,7 @@ bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
 ImageCanvas::Options ScenePainter::Stamped(int thread) {
   ImageCanvas::Options options;
   options.stamps = &stamps_[thread];
+  options.polygon_stamps = &polygon_stamps_[thread];
   return options;
 }
 

@@ -174,5 +174,47 @@ TEST(Pictures, LinesDrawnWithoutQPainterAreQPaintersLines) {
   }
 }
 
+// Polygons of up to 40 corners, many repeated, most small, filled and
+// outlined in one colour (some not), anywhere on the picture: drawn from
+// stamps as QPainter draws them.
+TEST(Pictures, StampedPolygonsAreQPaintersPolygons) {
+  std::mt19937 random;
+  const auto draw = [&](ImageCanvas &canvas, unsigned seed) {
+    random.seed(seed);
+    std::uniform_int_distribution<int> at(-5, 205), corners(3, 40), dice(0, 9);
+    std::vector<PixelPoint> points;
+    for (int i = 0; i < 2000; ++i) {
+      const Colour32 colour = static_cast<Colour32>(i % 5) * 0x303030u;
+      canvas.SetPen(colour, PenStyle::Solid, i % 23 == 0 ? 2 : 0);
+      canvas.SetBrush(i % 17 == 0 ? kRed : colour, BrushStyle::Solid);
+      std::uniform_int_distribution<int> step(i % 4 == 0 ? -30 : -4, 4);
+      points.assign(1, {at(random), at(random)});
+      for (int k = corners(random); k > 1; --k)
+        points.push_back(dice(random) < 4
+                             ? points.back()
+                             : PixelPoint{points[0].x + step(random),
+                                          points[0].y + step(random)});
+      canvas.Polygon(points);
+    }
+    canvas.Flush();
+  };
+  PolygonStamps stamps;
+  for (const unsigned seed : {1u, 2u}) {
+    QImage plain = test::WhiteImage(200, 200), drawn = plain;
+    {
+      ImageCanvas canvas(plain, false);
+      draw(canvas, seed);
+    }
+    {
+      ImageCanvas::Options options;
+      options.polygon_stamps = &stamps;
+      ImageCanvas canvas(drawn, options);
+      draw(canvas, seed);
+    }
+    EXPECT_GT(InkBox(plain).count, 20000);
+    EXPECT_TRUE(plain == drawn) << seed;
+  }
+}
+
 } // namespace
 } // namespace orvik::render

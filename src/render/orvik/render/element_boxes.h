@@ -35,10 +35,38 @@ public:
             const attributes::TgraAttribute &pens, const SpecialCodes *codes);
   void Clear();
 
-  // Whether element `index` of `kind` may light a pixel inside `window`
-  // at `scale` pixels per millimetre. True for elements without a box yet.
-  bool Meets(exchange::EntKind kind, std::size_t index, const WorldBox &window,
-             double scale) const;
+private:
+  // Stored in single precision, rounded outwards.
+  struct FloatBox {
+    float x0, y0, x1, y1;
+  };
+
+public:
+  // Which elements of one kind may light a pixel inside a window: the
+  // window widened by the kind's margin, taken once for a whole list.
+  class Near {
+  public:
+    // Whether element `index` may; true for elements without a box yet.
+    bool Meets(std::size_t index) const {
+      if (index >= boxes_.size())
+        return true;
+      const FloatBox &b = boxes_[index];
+      return b.x0 <= x1_ && b.x1 >= x0_ && b.y0 <= y1_ && b.y1 >= y0_;
+    }
+
+  private:
+    friend class ElementBoxes;
+    Near(const std::vector<FloatBox> &boxes, const WorldBox &widened)
+        : boxes_(boxes), x0_(widened.x0), y0_(widened.y0), x1_(widened.x1),
+          y1_(widened.y1) {}
+    const std::vector<FloatBox> &boxes_;
+    double x0_, y0_, x1_, y1_;
+  };
+
+  // The elements of `kind` that may light a pixel inside `window` at
+  // `scale` pixels per millimetre. Valid while the boxes are unchanged.
+  Near NearWindow(exchange::EntKind kind, const WorldBox &window,
+                  double scale) const;
 
   // The box of element `index` of `kind`: empty when it has none yet, or
   // is never drawn.
@@ -48,10 +76,6 @@ public:
   static double MarginPixels(exchange::EntKind kind);
 
 private:
-  // Stored in single precision, rounded outwards.
-  struct FloatBox {
-    float x0, y0, x1, y1;
-  };
   static FloatBox Rounded(const WorldBox &b);
   std::array<std::vector<FloatBox>, 16> boxes_; // by kind number
 };

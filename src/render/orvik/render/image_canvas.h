@@ -12,6 +12,7 @@
 
 #include "orvik/render/canvas.h"
 #include "orvik/render/line_stamps.h"
+#include "orvik/render/polygon_stamps.h"
 #include "orvik/render/sjis_codec.h"
 
 #include <QFont>
@@ -40,6 +41,8 @@ public:
     // paints often (a stamp costs a small picture to make); null: QPainter
     // draws every line. Used by one canvas at a time.
     LineStamps *stamps = nullptr;
+    // The same for small polygons filled and outlined in one colour.
+    PolygonStamps *polygon_stamps = nullptr;
   };
   // Paints `image`, which must outlive the canvas and be Format_RGB32 or,
   // for a layer, Format_ARGB32_Premultiplied: every pixel drawn is then
@@ -100,6 +103,7 @@ private:
   // Batches a line as its stamp when it has one and lies well inside the
   // image; false when QPainter is to draw it.
   bool StampLine(const QLine &line);
+  bool StampPolygon(std::span<const PixelPoint> points);
   // Adds a pixel to the batch; one equal to the last added is already
   // there (a curve's chords light many pixels twice).
   void BatchPixel(QPoint pixel) {
@@ -118,6 +122,7 @@ private:
   const bool batched_;
   const bool cache_fonts_;
   LineStamps *const stamps_;
+  PolygonStamps *const polygon_stamps_;
 
   Pen pen_;
   Brush brush_;

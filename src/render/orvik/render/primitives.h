@@ -87,7 +87,11 @@ private:
   void DrawScreenPolyline();
   void AddArcPoints(const geometry::ArcShape &shape);
   void AddWholeEllipse(const geometry::ArcShape &shape, int count);
-  bool WhollyInView(const geometry::ArcShape &shape) const;
+  // A box in paper millimetres that holds every point of a curve.
+  struct ShapeReach {
+    double left, bottom, right, top;
+  };
+  static ShapeReach ReachOf(const geometry::ArcShape &shape);
   // `each(f)` calls f with each point of the curve in turn.
   template <class EachPoint>
   void DrawChords(const geometry::ArcShape &shape, EachPoint each);

@@ -13,6 +13,7 @@
 
 #include "orvik/render/image_canvas.h"
 #include "orvik/render/line_stamps.h"
+#include "orvik/render/polygon_stamps.h"
 #include "orvik/render/scene_job.h"
 
 #include <QImage>
@@ -41,6 +42,7 @@ private:
   // in page faults than painting it.
   QImage layer_, scratch_;
   LineStamps stamps_[2];
+  PolygonStamps polygon_stamps_[2];
 };
 
 // The part of the view a rectangle of its pixels shows, in paper
