@@ -1,0 +1,11 @@
+#include "orvik/platform/local_time.h"
+
+namespace orvik::platform {
+
+std::tm LocalTime(std::time_t moment) {
+  std::tm local{};
+  localtime_s(&local, &moment);
+  return local;
+}
+
+} // namespace orvik::platform
