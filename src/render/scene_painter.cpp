@@ -72,15 +72,22 @@ ElementFilter Culling(const SceneJob &job, const WorldBox &window) {
   return filter;
 }
 
-// The layer's opaque pixels over the picture's.
-void LayOver(QImage &image, const QImage &layer) {
-  for (int y = 0; y < image.height(); ++y) {
+// The layer's opaque pixels over the picture's, within `area`.
+void LayOver(QImage &image, const QImage &layer, const QRect &area) {
+  for (int y = area.top(); y <= area.bottom(); ++y) {
     auto *to = reinterpret_cast<QRgb *>(image.scanLine(y));
     const auto *from = reinterpret_cast<const QRgb *>(layer.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x)
+    for (int x = area.left(); x <= area.right(); ++x)
       if (qAlpha(from[x]) != 0)
         to[x] = from[x];
   }
+}
+
+// Makes `area` of the layer transparent; the rest is left as it was.
+void Clear(QImage &layer, const QRect &area) {
+  const qsizetype bytes = static_cast<qsizetype>(area.width()) * 4;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    std::memset(layer.scanLine(y) + area.left() * 4, 0, bytes);
 }
 
 void Reuse(QImage &image, QSize size, QImage::Format format) {
@@ -97,7 +104,13 @@ WorldBox WindowOf(const geometry::ViewState &v, const QRect &r) {
 
 bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
                             AbortCheck *abort) {
-  ElementFilter first = Culling(job, WindowOf(job.view, image.rect()));
+  return PaintCulled(image, job, Culling(job, WindowOf(job.view, image.rect())),
+                     abort, image.rect());
+}
+
+bool ScenePainter::PaintCulled(QImage &image, const SceneJob &job,
+                               ElementFilter first, AbortCheck *abort,
+                               const QRect &area) {
   const std::size_t elements = job.model.EntOrder.Count();
   if (elements < kMinElementsForTwoCores ||
       std::thread::hardware_concurrency() < 2) {
@@ -108,7 +121,7 @@ bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
   ElementFilter second = first;
   first.last = second.first = SplitPosition(job.model);
   Reuse(layer_, image.size(), QImage::Format_ARGB32_Premultiplied);
-  layer_.fill(Qt::transparent);
+  Clear(layer_, area);
 
   std::atomic<bool> stop{false}, second_done{false};
   bool second_complete = true;
@@ -132,15 +145,8 @@ bool ScenePainter::PaintAll(QImage &image, const SceneJob &job,
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   worker.join();
-  LayOver(image, layer_);
+  LayOver(image, layer_, area);
   return complete && second_complete && !stop;
-}
-
-ImageCanvas::Options ScenePainter::Stamped(int thread) {
-  ImageCanvas::Options options;
-  options.stamps = &stamps_[thread];
-  options.polygon_stamps = &polygon_stamps_[thread];
-  return options;
 }
 
 void ScenePainter::PaintRect(QImage &image, const SceneJob &job,
@@ -149,15 +155,18 @@ void ScenePainter::PaintRect(QImage &image, const SceneJob &job,
   if (r.isEmpty())
     return;
   Reuse(scratch_, image.size(), QImage::Format_RGB32);
-  {
-    ImageCanvas canvas(scratch_, Stamped(0));
-    PaintScene(canvas, job.model, job.pens, job.view, job.grid, nullptr,
-               job.codes, Culling(job, WindowOf(job.view, r)));
-  }
+  PaintCulled(scratch_, job, Culling(job, WindowOf(job.view, r)), nullptr, r);
   const qsizetype bytes = static_cast<qsizetype>(r.width()) * 4;
   for (int y = r.top(); y <= r.bottom(); ++y)
     std::memcpy(image.scanLine(y) + r.left() * 4,
                 scratch_.constScanLine(y) + r.left() * 4, bytes);
+}
+
+ImageCanvas::Options ScenePainter::Stamped(int thread) {
+  ImageCanvas::Options options;
+  options.stamps = &stamps_[thread];
+  options.polygon_stamps = &polygon_stamps_[thread];
+  return options;
 }
 
 } // namespace orvik::render

@@ -1,7 +1,7 @@
 #pragma once
 // The whole scene on a picture, as PaintScene paints it, but faster: the
 // elements outside the part being painted are passed over (by their
-// boxes), a full picture is painted on two cores, and a part of a picture
+// boxes), a picture or a part of one is painted on two cores, and a part
 // can be painted anew without the rest.
 //
 // Two cores: the calling thread paints the background and the first part
@@ -34,6 +34,10 @@ public:
   void PaintRect(QImage &image, const SceneJob &job, const QRect &rect);
 
 private:
+  // The scene with the elements `filter` lets through, on both cores for
+  // a large drawing; only the pixels of `area` are sure to be the scene's.
+  bool PaintCulled(QImage &image, const SceneJob &job, ElementFilter filter,
+                   AbortCheck *abort, const QRect &area);
   // A canvas's options with the stamps of the calling thread (0) or the
   // second one (1).
   ImageCanvas::Options Stamped(int thread);
