@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -24,9 +23,6 @@ protected:
   void TearDown() override {
     form_.reset();
     ScratchDir::TearDown();
-  }
-  void Put(const std::string &name, const std::string &bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
   }
 
   // Opens the window and waits for its first picture. `area`: a fixed

@@ -6,7 +6,8 @@
 // lines before the first section are notes. In order:
 //   == NAME [lf]            writes the file NAME into the program folder;
 //                           each line ends in CR LF (bare LF with "lf");
-//                           \xNN stands for the byte NN
+//                           \xNN stands for the byte NN, \\ for a
+//                           backslash
 //   == script               a replay script (its "#" lines are notes); it
 //                           runs at once, in the folder as it is now
 //   == expect NAME          the file NAME afterwards, byte for byte
@@ -20,13 +21,12 @@
 // scripts may follow each other in one case: the program folder keeps what
 // the last run left, as it does between two starts.
 
+#include "case_files.h"
 #include "run_cli.h"
 #include "scratch_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -39,15 +39,6 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path CaseDir() { return fs::path(ORVIK_REPLAY_CASE_DIR); }
-
-std::vector<std::string> CaseNames() {
-  std::vector<std::string> names;
-  for (const auto &entry : fs::directory_iterator(CaseDir()))
-    if (entry.path().extension() == ".case")
-      names.push_back(entry.path().stem().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 struct Section {
   std::vector<std::string> head; // the words after "=="
@@ -81,23 +72,11 @@ std::vector<Section> ReadSections(const fs::path &path) {
   return sections;
 }
 
-// The lines with \xNN as bytes, each ended by `eol`.
+// The lines unescaped, each ended by `eol`.
 std::string Bytes(const std::vector<std::string> &lines, const char *eol) {
   std::string out;
-  for (const std::string &line : lines) {
-    for (std::size_t i = 0; i < line.size(); ++i) {
-      if (line.compare(i, 2, "\\x") == 0 && i + 3 < line.size() &&
-          std::isxdigit(static_cast<unsigned char>(line[i + 2])) &&
-          std::isxdigit(static_cast<unsigned char>(line[i + 3]))) {
-        out.push_back(
-            static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16)));
-        i += 3;
-      } else {
-        out.push_back(line[i]);
-      }
-    }
-    out += eol;
-  }
+  for (const std::string &line : lines)
+    out += Unescape(line) + eol;
   return out;
 }
 
@@ -110,7 +89,7 @@ protected:
     EndRun();
     const fs::path path = dir_ / "session.txt";
     std::ofstream(path, std::ios::binary) << Bytes(script.lines, "\n");
-    result_ = RunCli({"replay", Program().string(), path.string()}, dir_);
+    result_ = RunCli({"replay", Program().string(), path.string()});
     ran_ = true;
     out_checked_ = exit_checked_ = false;
   }
@@ -174,7 +153,8 @@ TEST_P(ReplayCase, GivesWhatTheCaseExpects) {
   EndRun();
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ReplayCase, ::testing::ValuesIn(CaseNames()),
+INSTANTIATE_TEST_SUITE_P(Cases, ReplayCase,
+                         ::testing::ValuesIn(CaseNames(CaseDir())),
                          [](const auto &info) { return info.param; });
 
 } // namespace

@@ -24,6 +24,7 @@
 // Every case but those marked "once" is also checked for stability:
 // writing what was written, once read back, gives the same bytes.
 
+#include "case_files.h"
 #include "exchange_support.h"
 
 #include "orvik/exchange/snap_index.h"
@@ -50,24 +51,6 @@ struct Case {
   std::vector<std::string> model, snaps;
 };
 
-std::string Unescape(const std::string &line) {
-  std::string out;
-  for (std::size_t i = 0; i < line.size(); ++i) {
-    if (line[i] != '\\') {
-      out += line[i];
-    } else if (line.compare(i, 2, "\\\\") == 0) {
-      out += '\\';
-      ++i;
-    } else if (line.compare(i, 2, "\\x") == 0 && i + 3 < line.size()) {
-      out += static_cast<char>(std::stoi(line.substr(i + 2, 2), nullptr, 16));
-      i += 3;
-    } else {
-      ADD_FAILURE() << "bad escape in: " << line;
-    }
-  }
-  return out;
-}
-
 Case Load(const fs::path &path) {
   Case c;
   std::ifstream in(path, std::ios::binary);
@@ -84,7 +67,7 @@ Case Load(const fs::path &path) {
         input_end = "\n";
       continue;
     }
-    const std::string bytes = Unescape(line);
+    const std::string bytes = test::Unescape(line);
     if (section == "input")
       c.input += bytes + input_end;
     else if (section == "output")
@@ -187,15 +170,6 @@ void ExpectSnaps(const DrawingModel &m, const std::vector<std::string> &snaps) {
   }
 }
 
-std::vector<std::string> CaseNames() {
-  std::vector<std::string> names;
-  for (const fs::directory_entry &f : fs::directory_iterator(ORVIK_CASES_DIR))
-    if (f.path().extension() == ".case")
-      names.push_back(f.path().stem().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class ExchangeCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ExchangeCase, RewritesAsWorkedOut) {
@@ -215,7 +189,8 @@ TEST_P(ExchangeCase, RewritesAsWorkedOut) {
   ExpectSnaps(model, c.snaps);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ExchangeCase, ::testing::ValuesIn(CaseNames()),
+INSTANTIATE_TEST_SUITE_P(Cases, ExchangeCase,
+                         ::testing::ValuesIn(test::CaseNames(ORVIK_CASES_DIR)),
                          [](const auto &info) { return info.param; });
 
 } // namespace

@@ -7,18 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <iterator>
 
 namespace orvik::platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string Bytes(const fs::path &p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 Contents Text(std::string text) {
   return [text](const Sink &sink) { return sink(text.data(), text.size()); };
@@ -38,12 +32,12 @@ TEST_F(FileAccess, ReplacesWholeOrNotAtAll) {
   const fs::path target = dir / "JWC_TEMP.TXT";
   EXPECT_FALSE(ReplaceFile(target, Text("hq\r\n")));
   EXPECT_FALSE(ReplaceFile(target, Text("hd\r\n")));
-  EXPECT_EQ(Bytes(target), "hd\r\n");
+  EXPECT_EQ(test::ReadBytes(target), "hd\r\n");
   // Contents that stop part-way leave the old file, and nothing else.
   const std::error_code stopped = ReplaceFile(
       target, [](const Sink &sink) { return sink("half", 4) && false; });
   EXPECT_TRUE(stopped);
-  EXPECT_EQ(Bytes(target), "hd\r\n");
+  EXPECT_EQ(test::ReadBytes(target), "hd\r\n");
   EXPECT_EQ(FilesIn(dir), 1u);
   // A folder standing where the file should be stays a folder.
   fs::create_directory(dir / "orvik.dat");
@@ -53,7 +47,7 @@ TEST_F(FileAccess, ReplacesWholeOrNotAtAll) {
 }
 
 TEST_F(FileAccess, ReadsRegularFilesOnly) {
-  std::ofstream(dir_ / "a.txt", std::ios::binary) << "abc";
+  Put("a.txt", "abc");
   std::FILE *f = OpenRegularFile(dir_ / "a.txt");
   ASSERT_NE(f, nullptr);
   std::fclose(f);
@@ -78,7 +72,7 @@ TEST_F(FileAccess, LeftoversAreOursAndOldOnly) {
     EXPECT_EQ(IsLeftoverName(r.name, "JWC_TEMP.TXT"), r.ours) << r.name;
   // A killed writer's file, last written a while ago, goes; others stay.
   for (const auto &r : rows) {
-    std::ofstream(dir_ / r.name, std::ios::binary) << "x";
+    Put(r.name, "x");
     fs::last_write_time(dir_ / r.name, fs::file_time_type::clock::now() -
                                            std::chrono::hours(1));
   }

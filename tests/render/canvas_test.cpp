@@ -1,13 +1,11 @@
 // The pixel rules of the QImage canvas, with pixels worked out by hand,
-// batched and unbatched; and whole pictures drawn batched and call by
-// call, with fonts kept and made anew, pixel for pixel the same.
+// batched and unbatched, and the lines and polygons the canvas draws
+// itself against QPainter's (whole pictures batched or not:
+// scene_painter_test.cpp).
 
-#include "mixed_drawing.h"
 #include "pixel_support.h"
 
-#include "exchange_support.h"
 #include "orvik/render/image_canvas.h"
-#include "orvik/render/scene.h"
 
 #include <gtest/gtest.h>
 
@@ -113,27 +111,6 @@ TEST_P(CanvasPixels, BoxesPolylinesAndHatches) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BatchedAndNot, CanvasPixels, ::testing::Bool());
-
-TEST(Pictures, BatchesAndFontCacheChangeNoPixel) {
-  for (const unsigned seed : {1u, 2u}) {
-    const exchange::DrawingModel m = test::Read(MixedDrawing(seed));
-    const attributes::TgraAttribute pens;
-    for (const double scale : {3.5, 0.7, 11.0}) {
-      const geometry::ViewState v = test::ViewOf(640, 480, 107.3, 75, scale);
-      const auto paint = [&](bool batched, bool cache) {
-        QImage image = test::WhiteImage(640, 480);
-        ImageCanvas canvas(image, ImageCanvas::Options{batched, cache});
-        PaintScene(canvas, m, pens, v, {true, 10}, nullptr);
-        canvas.Flush();
-        return image;
-      };
-      const QImage fast = paint(true, true);
-      EXPECT_GT(InkBox(fast).count, 1000);
-      EXPECT_TRUE(fast == paint(false, true)) << seed << " " << scale;
-      EXPECT_TRUE(fast == paint(true, false)) << seed << " " << scale;
-    }
-  }
-}
 
 // Lines of every style and width, short and long, in every direction, anywhere
 // on the picture and across its edges: drawn by the canvas itself (thin

@@ -1,5 +1,6 @@
-// The fast ways of painting the scene give the pixels of one plain pass:
-// the elements outside the painted part passed over, the elements shared
+// The fast ways of painting the scene give the pixels of one plain pass
+// (unbatched, fonts kept): lines and pixels batched, fonts made anew, the
+// elements outside the painted part passed over, the elements shared
 // between two cores, and a part of a picture painted anew.
 
 #include "mixed_drawing.h"
@@ -35,11 +36,17 @@ TEST(ScenePainter, GivesThePixelsOfOnePlainPass) {
     boxes.Sync(m, pens, nullptr);
     for (const double scale : {3.5, 0.7, 11.0}) {
       const geometry::ViewState v = test::ViewOf(640, 480, 107.3, 75, scale);
-      QImage plain = test::WhiteImage(640, 480);
-      {
-        ImageCanvas canvas(plain);
+      const auto paint = [&](bool batched, bool cache) {
+        QImage image = test::WhiteImage(640, 480);
+        ImageCanvas canvas(image, ImageCanvas::Options{batched, cache});
         PaintScene(canvas, m, pens, v, {true, 10}, nullptr);
-      }
+        canvas.Flush();
+        return image;
+      };
+      const QImage plain = paint(false, true);
+      EXPECT_GT(test::InkBox(plain).count, 1000);
+      EXPECT_TRUE(paint(true, true) == plain) << seed << " " << scale;
+      EXPECT_TRUE(paint(true, false) == plain) << seed << " " << scale;
       const SceneJob job{m, pens, v, {true, 10}, nullptr, &boxes};
       ScenePainter painter;
       QImage fast(640, 480, QImage::Format_RGB32);

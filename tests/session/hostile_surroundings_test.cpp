@@ -211,17 +211,5 @@ TEST_F(SessionTest, LeftoversOfKilledWritesGoAtTheNextStart) {
   ::close(held);
 }
 
-TEST_F(SessionTest, ToolSaysAFifoIsNoFileAndDoesNotWait) {
-  ASSERT_EQ(mkfifo((dir_ / "JWC_TEMP.TXT").c_str(), 0600), 0);
-  const std::string fifo = (dir_ / "JWC_TEMP.TXT").string();
-  for (const std::vector<std::string> &args :
-       {std::vector<std::string>{"info", fifo},
-        std::vector<std::string>{"write", fifo, fifo}}) {
-    const CliResult r = RunCli(args, dir_);
-    EXPECT_EQ(r.code, 2) << args[0];
-    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
-  }
-}
-
 } // namespace
 } // namespace orvik::test

@@ -7,13 +7,11 @@
 #include "orvik/session/edit_session.h"
 
 #include "fake_services.h"
-#include "run_cli.h"
 #include "scratch_dir.h"
 
 #include <QImage>
 #include <QPainter>
 
-#include <fstream>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,32 +29,26 @@ public:
   app::ImageSurface surface{area};
 };
 
-// Texts as shown, in order.
+// The status texts, the writer's progress and the failures to hand back,
+// in order.
 class RecordedEvents final : public session::SessionEvents {
 public:
   void ShowStatus(std::string_view t) override { status.emplace_back(t); }
-  void ShowCounter(std::string_view t) override { counter.emplace_back(t); }
-  void ShowGridSwitch(bool on) override { grid_switch.push_back(on); }
-  void IdleWorkPending() override { ++idle_requests; }
+  void ShowCounter(std::string_view) override {}
+  void ShowGridSwitch(bool) override {}
+  void IdleWorkPending() override {}
   void ShowProgress(std::string_view sjis) override {
     progress.emplace_back(sjis);
   }
   void HandBackFailed(const session::HandBackFailure &f) override {
     failures.push_back(f);
   }
-  std::vector<std::string> status, counter, progress;
+  std::vector<std::string> status, progress;
   std::vector<session::HandBackFailure> failures;
-  std::vector<bool> grid_switch;
-  int idle_requests = 0;
 };
 
 class SessionTest : public ScratchDir {
 protected:
-  void Put(const std::string &name, const std::string &bytes) {
-    std::ofstream(dir_ / name, std::ios::binary) << bytes;
-  }
-  std::string Get(const std::string &name) { return ReadBytes(dir_ / name); }
-
   // Starts the session on a `w` x `h` area and renders the first picture,
   // as the window's first paint does.
   session::EditSession &Start(int w = 1000, int h = 1000) {

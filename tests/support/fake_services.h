@@ -1,6 +1,6 @@
 #pragma once
-// The system services as tests want them: beeps and pauses counted, Esc
-// held when the test says so, and a hook into the pause.
+// The system services as tests want them: beeps, pauses and Esc queries
+// counted, Esc held when the test says so, and a hook into the pause.
 
 #include "orvik/session/system_services.h"
 
@@ -15,8 +15,6 @@ class FakeServices final : public session::SystemServices {
 public:
   bool IsEscapeHeld() override {
     ++escape_queries;
-    if (on_escape_query)
-      on_escape_query();
     return escape_held;
   }
   void Beep() override { ++beeps; }
@@ -27,7 +25,7 @@ public:
   }
   bool escape_held = false;
   int escape_queries = 0, beeps = 0, paused_ms = 0;
-  std::function<void()> during_pause, on_escape_query;
+  std::function<void()> during_pause;
 };
 
 } // namespace orvik::test

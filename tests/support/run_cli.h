@@ -61,10 +61,8 @@ inline CliResult RunProgram(const std::filesystem::path &program,
   return r;
 }
 
-// The built orvik-cli. (The second argument, a scratch folder, is not
-// needed: the output is captured in memory.)
-inline CliResult RunCli(const std::vector<std::string> &args,
-                        const std::filesystem::path & = {}) {
+// The built orvik-cli.
+inline CliResult RunCli(const std::vector<std::string> &args) {
   return RunProgram(std::filesystem::absolute(BinDir() / "orvik-cli"), args);
 }
 

@@ -1,9 +1,12 @@
 #pragma once
-// A fresh folder per test, removed afterwards.
+// A fresh folder per test, removed afterwards, and its files' bytes.
+
+#include "file_bytes.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace orvik::test {
@@ -23,6 +26,10 @@ protected:
     std::filesystem::create_directories(dir_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
+  void Put(const std::string &name, const std::string &bytes) {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+  std::string Get(const std::string &name) { return ReadBytes(dir_ / name); }
   std::filesystem::path dir_;
 };
 

@@ -1,5 +1,5 @@
-// Test entry for the window: a Qt application on the offscreen platform
-// unless the caller chose another.
+// Test entry for code that needs a Qt application (fonts, widgets), without
+// a display: the offscreen platform unless the caller chose another.
 
 #include <QApplication>
 

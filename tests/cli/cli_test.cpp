@@ -1,0 +1,97 @@
+// orvik-cli write, info and render: the wiring around the exchange core and
+// the renderer, whose bytes and pixels the golden cases in
+// tests/exchange/cases and the render tests check in-process.
+
+#include "run_cli.h"
+#include "scratch_dir.h"
+
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace orvik::test {
+namespace {
+
+using Cli = ScratchDir;
+
+// Bare LF in, CR LF out: "hd", the line's attributes (all pending), the
+// line; nothing after it, the first group and layer being current. Exit
+// code 2 and one line for a bad use or an input that cannot be read,
+// nothing written; 1 for an output that cannot be written.
+TEST_F(Cli, WriteRewritesInPlaceOrSaysWhyNot) {
+  const std::string file = (dir_ / "JWC_TEMP.TXT").string();
+  const std::string out = (dir_ / "out.txt").string();
+  Put("JWC_TEMP.TXT", "lc2\n 0 0 1 1\n");
+  const CliResult r = RunCli({"write", file, file});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(Get("JWC_TEMP.TXT"),
+            "hd\r\nlg0\r\nly0\r\nlc2\r\nlt1\r\n0 0 1 1\r\n");
+  const CliResult missing = RunCli({"write", file + "x", out});
+  EXPECT_EQ(missing.code, 2);
+  EXPECT_EQ(missing.err.rfind("orvik-cli: cannot read ", 0), 0u) << missing.err;
+  EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);
+  EXPECT_EQ(RunCli({"write", dir_.string(), out}).code, 2);
+  EXPECT_FALSE(std::filesystem::exists(out));
+  const CliResult unwritable = RunCli({"write", file, out + "/x"});
+  EXPECT_EQ(unwritable.code, 1);
+  EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
+  EXPECT_EQ(RunCli({"write", "only-one"}).code, 2);
+}
+
+// A FIFO is no file: the tool says so at once instead of waiting for a
+// writer.
+TEST_F(Cli, FifoIsNoFileAndDoesNotWait) {
+  const std::string fifo = (dir_ / "JWC_TEMP.TXT").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::vector<std::string> &args :
+       {std::vector<std::string>{"info", fifo},
+        std::vector<std::string>{"write", fifo, fifo}}) {
+    const CliResult r = RunCli(args);
+    EXPECT_EQ(r.code, 2) << args[0];
+    EXPECT_NE(r.err.find("not a regular file"), std::string::npos) << r.err;
+  }
+}
+
+// Two elements in group 1, and indicated point 1 of kind 1 ("hp1-").
+TEST_F(Cli, InfoReportsTheModelAsTextAndJson) {
+  const auto file = (dir_ / "JWC_TEMP.TXT").string();
+  Put("JWC_TEMP.TXT", "hp1-  1000 2000\r\nlg1\r\n 0 0 1000 0\r\nci 0 0 5\r\n");
+  const CliResult text = RunCli({"info", file});
+  EXPECT_EQ(text.code, 0);
+  for (const char *line : {"elements           2\n", "first group        1\n",
+                           "indicated point 1  1000 2000 (kind 1)\n"})
+    EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
+  const CliResult json = RunCli({"info", file, "--json"});
+  EXPECT_EQ(json.code, 0);
+  EXPECT_NE(json.out.find("{\"number\": 1, \"x\": 1000, \"y\": 2000"),
+            std::string::npos)
+      << json.out;
+  EXPECT_EQ(RunCli({"info", (dir_ / "none").string()}).code, 2);
+}
+
+// The sample at the size asked for, the blue frame up to its last column
+// but one. Exit code 2 for bad options or input, 1 for an output that
+// cannot be written.
+TEST_F(Cli, RenderWritesThePictureOrSaysWhyNot) {
+  const std::string sample = (SourceDir() / "examples/JWC_TEMP.TXT").string();
+  const std::string png = (dir_ / "x.png").string();
+  ASSERT_EQ(RunCli({"render", sample, png, "--size", "400x300"}).code, 0);
+  QImage image;
+  ASSERT_TRUE(image.load(QString::fromStdString(png)));
+  EXPECT_EQ(image.size(), QSize(400, 300));
+  EXPECT_EQ(image.pixel(398, 150), qRgb(0, 0, 255));
+  EXPECT_EQ(image.pixel(399, 150), qRgb(255, 255, 255));
+  for (const std::vector<std::string> &bad :
+       {std::vector<std::string>{"render", sample},
+        {"render", sample, png, "--size", "0x10"},
+        {"render", (dir_ / "none.txt").string(), png}})
+    EXPECT_EQ(RunCli(bad).code, 2);
+  EXPECT_EQ(RunCli({"render", sample, (dir_ / "no/x.png").string()}).code, 1);
+}
+
+} // namespace
+} // namespace orvik::test
