@@ -47,15 +47,18 @@ bool ImageSurface::PaintScene(const render::SceneJob &job,
 // picture; the mended View picture then replaces whatever marks the area
 // showed.
 void ImageSurface::RepaintView(const render::SceneJob &job,
-                               const session::PixelBox &box) {
+                               const session::PixelBox &box, std::size_t from) {
   if (!Fits(session::Picture::View)) {
     PaintScene(job, nullptr);
     Keep(session::Picture::View);
     return;
   }
-  painter_.PaintRect(
-      view_image_, job,
-      QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1)));
+  const QRect rect(QPoint(box.left, box.top),
+                   QPoint(box.right - 1, box.bottom - 1));
+  if (from > 0)
+    painter_.PaintOver(view_image_, job, rect, from);
+  else
+    painter_.PaintRect(view_image_, job, rect);
   Put(session::Picture::View, 0, 0);
 }
 

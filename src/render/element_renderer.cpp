@@ -52,6 +52,33 @@ std::size_t ElementRenderer::Positions(const DrawingModel &m) {
          m.PointsEx.Count() + m.Dims.Count();
 }
 
+std::size_t ElementRenderer::PositionOf(const DrawingModel &m, EntKind kind,
+                                        std::size_t index) {
+  const std::pair<EntKind, std::size_t> order[] = {
+      {EntKind::Text, m.Texts.Count()},
+      {EntKind::Solid2, m.Solids2.Count()},
+      {EntKind::Solid3, m.Solids3.Count()},
+      {EntKind::Solid4, m.Solids4.Count()},
+      {EntKind::SolidSc, m.SolidsSc.Count()},
+      {EntKind::SolidSe, m.SolidsSe.Count()},
+      {EntKind::SolidSo, m.SolidsSo.Count()},
+      {EntKind::SolidSg, m.SolidsSg.Count()},
+      {EntKind::Line, m.Lines.Count()},
+      {EntKind::Circle, m.Circles.Count()},
+      {EntKind::Arc, m.Arcs.Count()},
+      {EntKind::Point, m.Points.Count()},
+      {EntKind::PointEx, m.PointsEx.Count()},
+      {EntKind::Text, m.Texts.Count()},
+      {EntKind::Dim, m.Dims.Count()}};
+  std::size_t start = 0;
+  for (const auto &[list, count] : order) {
+    if (list == kind)
+      return start + index;
+    start += count;
+  }
+  return 0; // a kind never drawn: from the start
+}
+
 bool ElementRenderer::DrawAll() {
   const DrawingModel &m = m_;
   position_ = 0;

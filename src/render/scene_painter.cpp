@@ -90,6 +90,14 @@ void Clear(QImage &layer, const QRect &area) {
     std::memset(layer.scanLine(y) + area.left() * 4, 0, bytes);
 }
 
+// `area` of one picture into another of the same size and format.
+void CopyArea(const QImage &from, QImage &to, const QRect &area) {
+  const qsizetype bytes = static_cast<qsizetype>(area.width()) * 4;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    std::memcpy(to.scanLine(y) + area.left() * 4,
+                from.constScanLine(y) + area.left() * 4, bytes);
+}
+
 void Reuse(QImage &image, QSize size, QImage::Format format) {
   if (image.size() != size || image.format() != format)
     image = QImage(size, format);
@@ -156,10 +164,24 @@ void ScenePainter::PaintRect(QImage &image, const SceneJob &job,
     return;
   Reuse(scratch_, image.size(), QImage::Format_RGB32);
   PaintCulled(scratch_, job, Culling(job, WindowOf(job.view, r)), nullptr, r);
-  const qsizetype bytes = static_cast<qsizetype>(r.width()) * 4;
-  for (int y = r.top(); y <= r.bottom(); ++y)
-    std::memcpy(image.scanLine(y) + r.left() * 4,
-                scratch_.constScanLine(y) + r.left() * 4, bytes);
+  CopyArea(scratch_, image, r);
+}
+
+void ScenePainter::PaintOver(QImage &image, const SceneJob &job,
+                             const QRect &rect, std::size_t from) {
+  const QRect r = rect.intersected(image.rect());
+  if (r.isEmpty())
+    return;
+  Reuse(scratch_, image.size(), QImage::Format_RGB32);
+  CopyArea(image, scratch_, r);
+  {
+    ImageCanvas canvas(scratch_, Stamped(0));
+    ElementFilter filter = Culling(job, WindowOf(job.view, r));
+    filter.first = from;
+    PaintElements(canvas, job.model, job.pens, job.view, nullptr, job.codes,
+                  filter);
+  }
+  CopyArea(scratch_, image, r);
 }
 
 ImageCanvas::Options ScenePainter::Stamped(int thread) {

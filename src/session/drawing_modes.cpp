@@ -7,6 +7,7 @@
 #include "orvik/session/ui_texts.h"
 
 #include "orvik/geometry/stroke_shape.h"
+#include "orvik/render/element_renderer.h"
 #include "orvik/render/primitives.h"
 #include "orvik/util/plane.h"
 #include "orvik/util/rounding.h"
@@ -138,14 +139,18 @@ void EditSession::Counted(std::int32_t &counter) {
   services_.Pause(kMarkPauseMs);
 }
 
-// The pixels of the newest element, when the model grew past `before`
-// elements; else none.
-PixelBox EditSession::NewPixels(std::size_t before) {
-  if (model_.EntOrder.Count() <= before)
-    return {};
+// A new element is the last of its list, so it is painted with what its
+// list and the later lists draw over it.
+void EditSession::RedrawAdded(std::size_t before) {
+  if (model_.EntOrder.Count() <= before) {
+    RedrawAround({});
+    return;
+  }
   boxes_.Sync(model_, pens_, &codes_);
   const exchange::TJwwEntOrder &newest = model_.EntOrder.Last();
-  return PixelsOf(newest.Kind, newest.Index);
+  RedrawAround(
+      PixelsOf(newest.Kind, newest.Index),
+      render::ElementRenderer::PositionOf(model_, newest.Kind, newest.Index));
 }
 
 void EditSession::DrawLine(Point2 p, Point2 r) {
@@ -159,7 +164,7 @@ void EditSession::DrawLine(Point2 p, Point2 r) {
     model_.AddLine(a.x, a.y, b.x, b.y);
   if (model_.EntOrder.Count() > before)
     Counted(point ? new_points_ : new_lines_);
-  RedrawAround(NewPixels(before));
+  RedrawAdded(before);
   arc_stage_ = false;
 }
 
@@ -218,7 +223,7 @@ void EditSession::FinishCircle(Point2 centre, double radius) {
     Counted(new_circles_);
   else
     services_.Beep();
-  RedrawAround(NewPixels(before));
+  RedrawAdded(before);
   arc_stage_ = false;
   SetStatus(text::kModeStatus[kArcMode]);
 }
@@ -235,7 +240,7 @@ void EditSession::FinishArc(Point2 e) {
     Counted(new_arcs_);
   else
     services_.Beep();
-  RedrawAround(NewPixels(before));
+  RedrawAdded(before);
   arc_stage_ = false;
   SetStatus(text::kModeStatus[kArcMode]);
 }

@@ -151,7 +151,7 @@ bool EditSession::Redraw() {
 // The picture of the whole scene is mended where it changed; the marks go
 // with it. Pixel for pixel what Redraw would paint, in a fraction of the
 // time on a large drawing.
-void EditSession::RedrawAround(const PixelBox &changed) {
+void EditSession::RedrawAround(const PixelBox &changed, std::size_t from) {
   if (state_ != State::Open)
     return;
   if (!surface_.Fits(Picture::View)) {
@@ -168,7 +168,7 @@ void EditSession::RedrawAround(const PixelBox &changed) {
   if (box.Empty())
     surface_.Put(Picture::View, 0, 0);
   else
-    surface_.RepaintView(Job(), box);
+    surface_.RepaintView(Job(), box, from);
   RequestSnapIndex();
 }
 

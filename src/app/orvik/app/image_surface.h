@@ -30,8 +30,8 @@ public:
   void Put(session::Picture which, std::int32_t dx, std::int32_t dy) override;
   bool PaintScene(const render::SceneJob &job,
                   render::AbortCheck *abort) override;
-  void RepaintView(const render::SceneJob &job,
-                   const session::PixelBox &box) override;
+  void RepaintView(const render::SceneJob &job, const session::PixelBox &box,
+                   std::size_t from) override;
 
   // The last render; null before the first.
   const QImage &ViewImage() const { return view_image_; }

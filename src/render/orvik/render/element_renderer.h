@@ -47,6 +47,11 @@ public:
   bool DrawAll();
   // How many positions the drawing order of `model` has.
   static std::size_t Positions(const exchange::DrawingModel &model);
+  // The first position at which element `index` of `kind` is drawn (a
+  // text is drawn twice: its image placeholder early, its characters
+  // late).
+  static std::size_t PositionOf(const exchange::DrawingModel &model,
+                                exchange::EntKind kind, std::size_t index);
 
   void DrawImagePlaceholder(const exchange::TJwwEntText &e);
   void DrawSolid2(const exchange::TJwwEntSolid2 &e);

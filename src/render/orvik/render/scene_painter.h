@@ -33,6 +33,15 @@ public:
   // scratch picture whose `rect` is then copied into `image`.
   void PaintRect(QImage &image, const SceneJob &job, const QRect &rect);
 
+  // Paints over `rect` of `image`, a picture PaintAll painted of the
+  // model before it grew at drawing position `from`, the elements from
+  // that position on whose boxes meet `rect`: the picture PaintAll paints
+  // of the grown model, there. Every element from `from` on that may
+  // light a pixel of `rect` is drawn again, in order, so each such pixel
+  // ends with the colour of the last one, as in a full pass.
+  void PaintOver(QImage &image, const SceneJob &job, const QRect &rect,
+                 std::size_t from);
+
 private:
   // The scene with the elements `filter` lets through, on both cores for
   // a large drawing; only the pixels of `area` are sure to be the scene's.

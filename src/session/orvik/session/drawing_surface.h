@@ -57,9 +57,12 @@ public:
   virtual bool PaintScene(const render::SceneJob &job,
                           render::AbortCheck *abort);
   // Paints `box` of the View picture anew, as PaintScene would paint it
-  // there, and puts the whole View picture back on the area.
-  virtual void RepaintView(const render::SceneJob &job,
-                           const PixelBox &box) = 0;
+  // there, and puts the whole View picture back on the area. With `from`
+  // above 0 the View picture is PaintScene's of the model before it grew
+  // at drawing position `from`: only the elements from there on are
+  // painted over it.
+  virtual void RepaintView(const render::SceneJob &job, const PixelBox &box,
+                           std::size_t from) = 0;
 };
 
 } // namespace orvik::session

@@ -145,8 +145,10 @@ private:
   bool Redraw();
   render::SceneJob Job() const;
   // After a change within `changed` (and the marks drawn since the last
-  // redraw): only that part of the picture is painted anew.
-  void RedrawAround(const PixelBox &changed);
+  // redraw): only that part of the picture is painted anew; when the
+  // change is an element added at drawing position `from` (above 0), only
+  // the elements from there on are painted over the picture there.
+  void RedrawAround(const PixelBox &changed, std::size_t from = 0);
   PixelBox PixelsOf(exchange::EntKind kind, std::size_t index) const;
   void Marked(const PixelBox &box) { marks_ = marks_.United(box); }
   void PutBackPicture();
@@ -172,7 +174,9 @@ private:
   void RecordPath(std::int32_t x, std::int32_t y);
   geometry::Point2 World(geometry::Point2 pixel) const;
   void Counted(std::int32_t &counter);
-  PixelBox NewPixels(std::size_t before);
+  // The picture mended after the model grew past `before` elements, or
+  // after nothing was added.
+  void RedrawAdded(std::size_t before);
   void DeleteNewest();
   void ShiftNewElements(double dx, double dy);
 
