@@ -1,5 +1,8 @@
 #include "orvik/render/polygon_stamps.h"
 
+#include <QBrush>
+#include <QPen>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -38,32 +41,21 @@ PolygonStamps::Of(std::span<const PixelPoint> corners) {
     return nullptr;
 
   // Drawn as the canvas draws a polygon, about the centre of a picture it
-  // cannot leave; only its box and margin are looked at, and cleared.
-  constexpr int kHalf = kReach + kMargin + 1;
-  if (painter_ == nullptr) {
-    picture_ = QImage(2 * kHalf + 1, 2 * kHalf + 1,
-                      QImage::Format_ARGB32_Premultiplied);
-    picture_.fill(Qt::transparent);
-    painter_ = std::make_unique<QPainter>(&picture_);
-    painter_->setRenderHint(QPainter::Antialiasing, false);
-    QPen pen(Qt::black);
-    pen.setWidth(0);
-    painter_->setPen(pen);
-    painter_->setBrush(QBrush(Qt::black, Qt::SolidPattern));
-  }
+  // cannot leave; its box and margin are taken off.
+  QPainter &painter = picture_.Painter();
+  QPen pen(Qt::black);
+  pen.setWidth(0);
+  painter.setPen(pen);
+  painter.setBrush(QBrush(Qt::black, Qt::SolidPattern));
+  const double c = picture_.Half();
   for (QPointF &corner : corners_)
-    corner += QPointF(kHalf, kHalf);
-  painter_->drawPolygon(corners_.data(), static_cast<int>(corners_.size()),
-                        Qt::OddEvenFill);
+    corner += QPointF(c, c);
+  painter.drawPolygon(corners_.data(), static_cast<int>(corners_.size()),
+                      Qt::OddEvenFill);
   std::vector<QPoint> &stamp = stamps_[key_];
-  for (int y = kHalf + top - kMargin; y <= kHalf + bottom + kMargin; ++y) {
-    auto *row = reinterpret_cast<QRgb *>(picture_.scanLine(y));
-    for (int x = kHalf + left - kMargin; x <= kHalf + right + kMargin; ++x)
-      if (qAlpha(row[x]) != 0) {
-        stamp.emplace_back(x - kHalf, y - kHalf);
-        row[x] = 0;
-      }
-  }
+  picture_.TakePixels(QRect(QPoint(left, top), QPoint(right, bottom))
+                          .adjusted(-kMargin, -kMargin, kMargin, kMargin),
+                      stamp);
   return &stamp;
 }
 

@@ -11,12 +11,11 @@
 // do not depend on the lines drawn before it, and a batch of lines in one
 // colour lights the union of their pixels.
 
-#include <QImage>
-#include <QPainter>
+#include "orvik/render/stamp_picture.h"
+
 #include <QPen>
 #include <QPoint>
 
-#include <memory>
 #include <vector>
 
 namespace orvik::render {
@@ -43,8 +42,7 @@ private:
   static constexpr int kSide = 2 * kReach + 1;
   std::vector<std::vector<QPoint>> stamps_; // by Index
   std::vector<bool> made_;
-  QImage picture_;                    // transparent between stamps
-  std::unique_ptr<QPainter> painter_; // on picture_, made with it
+  StampPicture picture_{kReach + kMargin + 1};
 };
 
 } // namespace orvik::render

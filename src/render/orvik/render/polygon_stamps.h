@@ -14,12 +14,11 @@
 // collapse onto few pixels.
 
 #include "orvik/render/canvas.h"
+#include "orvik/render/stamp_picture.h"
 
-#include <QImage>
-#include <QPainter>
 #include <QPoint>
+#include <QPointF>
 
-#include <memory>
 #include <span>
 #include <string>
 #include <unordered_map>
@@ -43,10 +42,9 @@ public:
 
 private:
   std::unordered_map<std::string, std::vector<QPoint>> stamps_;
-  std::string key_;                   // the corners' offsets, reused
-  std::vector<QPointF> corners_;      // the same, for QPainter
-  QImage picture_;                    // transparent between stamps
-  std::unique_ptr<QPainter> painter_; // on picture_, made with it
+  std::string key_;              // the corners' offsets, reused
+  std::vector<QPointF> corners_; // the same, for QPainter
+  StampPicture picture_{kReach + kMargin + 1};
 };
 
 } // namespace orvik::render
