@@ -112,85 +112,77 @@ TEST_P(CanvasPixels, BoxesPolylinesAndHatches) {
 
 INSTANTIATE_TEST_SUITE_P(BatchedAndNot, CanvasPixels, ::testing::Bool());
 
-// Lines of every style and width, short and long, in every direction, anywhere
-// on the picture and across its edges: drawn by the canvas itself (thin
-// lines worked out, short thick ones from stamps made by one canvas and
-// used by the next) as QPainter draws them one by one.
-TEST(Pictures, LinesDrawnWithoutQPainterAreQPaintersLines) {
-  std::mt19937 random;
-  const auto draw = [&](ImageCanvas &canvas, unsigned seed) {
-    random.seed(seed);
-    std::uniform_int_distribution<int> at(-10, 410), width(0, 3), style(0, 9);
+// Seeded drawings of lines and polygons, anywhere on a 400 x 300 picture
+// and across its edges, drawn call by call through QPainter and by a
+// canvas that draws what it can itself (thin lines worked out, short lines
+// and small one-colour polygons from stamps kept from one canvas to the
+// next): the same pixels.
+class DrawnWithoutQPainter : public ::testing::Test {
+protected:
+  template <class Draw> void Compare(Draw draw) {
+    for (const unsigned seed : {1u, 2u, 3u}) {
+      QImage plain = test::WhiteImage(400, 300), drawn = plain;
+      {
+        ImageCanvas canvas(plain, false);
+        random_.seed(seed);
+        draw(canvas);
+      }
+      {
+        ImageCanvas::Options options;
+        options.stamps = &line_stamps_;
+        options.polygon_stamps = &polygon_stamps_;
+        ImageCanvas canvas(drawn, options);
+        random_.seed(seed);
+        draw(canvas);
+      }
+      EXPECT_GT(InkBox(plain).count, 20000);
+      EXPECT_TRUE(plain == drawn) << seed;
+    }
+  }
+  int Uniform(int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random_);
+  }
+
+  std::mt19937 random_;
+  LineStamps line_stamps_;
+  PolygonStamps polygon_stamps_;
+};
+
+// Every style and width; a third of the lines long, a seventh diagonal.
+TEST_F(DrawnWithoutQPainter, Lines) {
+  Compare([this](ImageCanvas &canvas) {
     for (int i = 0; i < 1000; ++i) {
       const int reach = i % 3 == 0 ? 400 : 34;
-      std::uniform_int_distribution<int> step(-reach, reach);
       canvas.SetPen(static_cast<Colour32>(i % 3) * 0x404040u,
-                    static_cast<PenStyle>(std::min(style(random), 4)),
-                    width(random));
-      const int x = at(random), y = at(random), dx = step(random);
+                    static_cast<PenStyle>(std::min(Uniform(0, 9), 4)),
+                    Uniform(0, 3));
+      const int x = Uniform(-10, 410), y = Uniform(-10, 310);
+      const int dx = Uniform(-reach, reach);
       canvas.MoveTo(x, y);
-      canvas.LineTo(x + dx, y + (i % 7 == 0 ? dx : step(random)));
+      canvas.LineTo(x + dx, y + (i % 7 == 0 ? dx : Uniform(-reach, reach)));
     }
-    canvas.Flush();
-  };
-  LineStamps stamps;
-  for (const unsigned seed : {1u, 2u, 3u}) {
-    QImage plain = test::WhiteImage(400, 300), drawn = plain;
-    {
-      ImageCanvas canvas(plain, false);
-      draw(canvas, seed);
-    }
-    {
-      ImageCanvas::Options options;
-      options.stamps = &stamps;
-      ImageCanvas canvas(drawn, options);
-      draw(canvas, seed);
-    }
-    EXPECT_GT(InkBox(plain).count, 20000);
-    EXPECT_TRUE(plain == drawn) << seed;
-  }
+  });
 }
 
-// Polygons of up to 40 corners, many repeated, most small, filled and
-// outlined in one colour (some not), anywhere on the picture: drawn from
-// stamps as QPainter draws them.
-TEST(Pictures, StampedPolygonsAreQPaintersPolygons) {
-  std::mt19937 random;
-  const auto draw = [&](ImageCanvas &canvas, unsigned seed) {
-    random.seed(seed);
-    std::uniform_int_distribution<int> at(-5, 205), corners(3, 40), dice(0, 9);
+// Up to 40 corners, many repeated, most within 4 pixels; some with a wide
+// pen or a fill of another colour, which QPainter draws.
+TEST_F(DrawnWithoutQPainter, Polygons) {
+  Compare([this](ImageCanvas &canvas) {
     std::vector<PixelPoint> points;
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < 4000; ++i) {
       const Colour32 colour = static_cast<Colour32>(i % 5) * 0x303030u;
       canvas.SetPen(colour, PenStyle::Solid, i % 23 == 0 ? 2 : 0);
       canvas.SetBrush(i % 17 == 0 ? kRed : colour, BrushStyle::Solid);
-      std::uniform_int_distribution<int> step(i % 4 == 0 ? -30 : -4, 4);
-      points.assign(1, {at(random), at(random)});
-      for (int k = corners(random); k > 1; --k)
-        points.push_back(dice(random) < 4
+      const int low = i % 4 == 0 ? -30 : -4;
+      points.assign(1, {Uniform(-5, 405), Uniform(-5, 305)});
+      for (int k = Uniform(3, 40); k > 1; --k)
+        points.push_back(Uniform(0, 9) < 4
                              ? points.back()
-                             : PixelPoint{points[0].x + step(random),
-                                          points[0].y + step(random)});
+                             : PixelPoint{points[0].x + Uniform(low, 4),
+                                          points[0].y + Uniform(low, 4)});
       canvas.Polygon(points);
     }
-    canvas.Flush();
-  };
-  PolygonStamps stamps;
-  for (const unsigned seed : {1u, 2u}) {
-    QImage plain = test::WhiteImage(200, 200), drawn = plain;
-    {
-      ImageCanvas canvas(plain, false);
-      draw(canvas, seed);
-    }
-    {
-      ImageCanvas::Options options;
-      options.polygon_stamps = &stamps;
-      ImageCanvas canvas(drawn, options);
-      draw(canvas, seed);
-    }
-    EXPECT_GT(InkBox(plain).count, 20000);
-    EXPECT_TRUE(plain == drawn) << seed;
-  }
+  });
 }
 
 } // namespace
