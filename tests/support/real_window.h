@@ -30,13 +30,18 @@ inline std::optional<QPoint> ClientOrigin(const QImage &shot) {
 
 // The window's picture once the drawing is on screen: the frame found and
 // more than 500 pixels inked inside it. Null when that does not happen in
-// `timeout`.
-inline QImage WaitForPicture(tools::XSession &x, unsigned long window,
+// `timeout`. A toolkit may replace its first window by another of the same
+// name (wine does): `window` then follows the name "Orvik".
+inline QImage WaitForPicture(tools::XSession &x, unsigned long &window,
                              std::chrono::seconds timeout) {
   const auto until = std::chrono::steady_clock::now() + timeout;
   while (std::chrono::steady_clock::now() < until) {
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     const QImage shot = x.Grab(window);
+    if (shot.isNull()) {
+      window = x.WaitForWindow("Orvik", std::chrono::milliseconds(0));
+      continue;
+    }
     const std::optional<QPoint> o = ClientOrigin(shot);
     if (!o)
       continue;

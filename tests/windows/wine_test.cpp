@@ -55,7 +55,12 @@ protected:
     fs::remove_all(folder_);
     fs::create_directories(folder_);
   }
-  void TearDown() override { fs::remove_all(folder_); }
+  // wine runs a program in a process of its own, which killing the
+  // launcher does not end: the prefix's server ends them all.
+  void TearDown() override {
+    RunProgram("wineserver", {"-k"}, Environment());
+    fs::remove_all(folder_);
+  }
 
   // What every wine run needs: the display, a UTF-8 locale (so that wine
   // reads the Japanese folder names in its arguments), and no dialogs about

@@ -39,6 +39,9 @@ ChildProcess::ChildProcess(const std::vector<std::string> &argv,
                            const std::vector<std::string> &env, bool quiet) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
+  // Never the caller's standard output: a program outliving a crashed
+  // test would keep the test runner waiting for the end of that output.
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   if (quiet)
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   pid_ = Spawn(argv, env, &actions);
@@ -74,6 +77,7 @@ VirtualDisplay::VirtualDisplay(const std::string &geometry) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addclose(&actions, fds[0]);
+  posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   server_ = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
                    geometry, "-nolisten", "tcp"},

@@ -12,7 +12,8 @@
 namespace orvik::tools {
 
 // A program started with its own environment, killed with the object
-// unless it has ended. Its standard error goes nowhere when `quiet`.
+// unless it has ended. Its standard output goes nowhere, and its standard
+// error too when `quiet`.
 class ChildProcess {
 public:
   ChildProcess(const std::vector<std::string> &argv,

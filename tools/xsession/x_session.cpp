@@ -9,8 +9,20 @@
 
 namespace orvik::tools {
 
+namespace {
+
+// A window may go between finding it and asking about it (a toolkit
+// replacing its first window, a program closing): the request then fails
+// and the caller sees the failure, instead of Xlib's default handler
+// ending the process.
+int IgnoreErrors(Display *, XErrorEvent *) { return 0; }
+
+} // namespace
+
 XSession::XSession(const std::string &display_name)
-    : display_(XOpenDisplay(display_name.c_str())) {}
+    : display_(XOpenDisplay(display_name.c_str())) {
+  XSetErrorHandler(IgnoreErrors);
+}
 
 XSession::~XSession() {
   if (display_)
