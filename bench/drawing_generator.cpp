@@ -1,6 +1,7 @@
 #include "drawing_generator.h"
 
 #include "generator_vocabulary.h"
+#include "pen_drift.h"
 #include "realistic_generator.h"
 #include "record_emitter.h"
 #include "sheet_coordinates.h"
@@ -38,12 +39,7 @@ private:
   void UseStyle(Role role) {
     Style &s = styles_[role];
     if (rng_.Chance(0.004)) {
-      s.colour = rng_.Chance(0.9) ? static_cast<int>(rng_.Between(1, 9))
-                                  : static_cast<int>(rng_.Between(101, 356));
-      const std::int64_t t = rng_.Below(20);
-      s.line_type = t < 16   ? static_cast<int>(t % 9 + 1)
-                    : t < 18 ? static_cast<int>(rng_.Between(11, 19))
-                             : static_cast<int>(rng_.Between(31, 62));
+      DriftPen(rng_, s.colour, s.line_type);
     } else if (rng_.Chance(0.01)) {
       s = kBaseStyles[role];
     }

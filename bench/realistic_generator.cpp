@@ -5,6 +5,7 @@
 #include "realistic_generator.h"
 
 #include "generator_vocabulary.h"
+#include "pen_drift.h"
 #include "sheet_coordinates.h"
 
 #include <charconv>
@@ -128,12 +129,7 @@ void PlanDrawer::Draw(Feature feature) {
 void PlanDrawer::Use(PlanRole role) {
   PlanStyle &s = styles_[role];
   if (rng_.Chance(0.003)) {
-    s.colour = rng_.Chance(0.9) ? static_cast<int>(rng_.Between(1, 9))
-                                : static_cast<int>(rng_.Between(101, 356));
-    const std::int64_t t = rng_.Below(20);
-    s.line_type = t < 16   ? static_cast<int>(t % 9 + 1)
-                  : t < 18 ? static_cast<int>(rng_.Between(11, 19))
-                           : static_cast<int>(rng_.Between(31, 62));
+    DriftPen(rng_, s.colour, s.line_type);
   } else if (rng_.Chance(0.01)) {
     s = kPlanStyles[role];
   }
@@ -365,10 +361,7 @@ void PlanDrawer::Solid(std::initializer_list<double> xy) {
     return;
   MaybeZFlags();
   out_.Put("sl");
-  for (double v : xy) {
-    out_.Blank();
-    out_.Real(v);
-  }
+  out_.Reals(xy);
   out_.End();
   ++written_;
 }
@@ -379,10 +372,7 @@ void PlanDrawer::ArcSolid(std::string_view key,
     return;
   MaybeZFlags();
   out_.Put(key);
-  for (double v : values) {
-    out_.Blank();
-    out_.Real(v);
-  }
+  out_.Reals(values);
   out_.Blank();
   out_.Int(code);
   out_.End();
@@ -395,10 +385,7 @@ void PlanDrawer::RingSolid(std::string_view key,
     return;
   MaybeZFlags();
   out_.Put(key);
-  for (double v : values) {
-    out_.Blank();
-    out_.Real(v);
-  }
+  out_.Reals(values);
   out_.End();
   ++written_;
 }
