@@ -5,10 +5,10 @@
 #include "messages.h"
 
 #include "orvik/platform/arguments.h"
+#include "orvik/platform/cp932.h"
 
 #include "orvik/exchange/reader.h"
 #include "orvik/exchange/session.h"
-#include "orvik/render/sjis_codec.h"
 #include "orvik/util/real_format.h"
 
 #include <array>
@@ -72,7 +72,7 @@ std::string Json(const DrawingModel &m, const std::string &path) {
        ", \"colour\": " + Int(a.FirstColour) +
        ", \"line_type\": " + Int(a.FirstLineType) +
        ", \"text_kind\": " + Int(a.FirstTextKind) +
-       ", \"font\": " + JsonString(render::SjisToUtf8(a.FirstFont)) + "},\n";
+       ", \"font\": " + JsonString(platform::Cp932ToUtf8(a.FirstFont)) + "},\n";
   j += "  \"indicated_points\": [";
   bool any = false;
   for (std::size_t i = 1; i < m.HpPoints.size(); ++i) {
@@ -107,7 +107,7 @@ std::string Text(const DrawingModel &m, const std::string &path) {
   t += "first text kind    " + Int(a.FirstTextKind) + "\n";
   t += "first font         " +
        (a.FirstFont.empty() ? std::string("(none)")
-                            : render::SjisToUtf8(a.FirstFont)) +
+                            : platform::Cp932ToUtf8(a.FirstFont)) +
        "\n";
   for (std::size_t i = 1; i < m.HpPoints.size(); ++i) {
     const exchange::TJwwHpPoint &hp = m.HpPoints[i];

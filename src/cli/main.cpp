@@ -2,22 +2,15 @@
 // a window, for scripts and tests.
 
 #include "commands.h"
+#include "gui_commands.h"
 
 #include "orvik/platform/arguments.h"
-#include "orvik/platform/headless.h"
 #include "orvik/util/message_text.h"
 
-#include <QApplication>
-
-#include <cstdlib>
 #include <iostream>
 #include <string_view>
 
 namespace {
-
-// The tool speaks only for itself: Qt's own diagnostics (about the
-// runtime folder of a headless session, say) stay quiet.
-void QuietQtMessages(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 constexpr std::string_view kUsage =
     "usage: orvik-cli info FILE [--json]\n"
@@ -40,20 +33,8 @@ int main(int argc, char **argv) {
     return orvik::cli::RunInfo(args, std::cout, std::cerr);
   if (command == "write")
     return orvik::cli::RunWrite(args, std::cout, std::cerr);
-  if (command == "render" || command == "replay") {
-    // Drawing texts needs fonts, and replay the window itself; both need a
-    // GUI application. The tool never shows a window, so a headless
-    // platform serves unless the caller chose another.
-    const char *headless = orvik::platform::HeadlessQtPlatform();
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr && headless != nullptr)
-      qputenv("QT_QPA_PLATFORM", headless);
-    qInstallMessageHandler(QuietQtMessages);
-    int qt_argc = 1;
-    QApplication app(qt_argc, argv);
-    return command == "render"
-               ? orvik::cli::RunRender(args, std::cout, std::cerr)
-               : orvik::cli::RunReplay(args, std::cout, std::cerr);
-  }
+  if (command == "render" || command == "replay")
+    return orvik::cli::RunGuiCommand(argc, argv);
   if (command == "--help" || command == "-h" || command == "help") {
     std::cout << kUsage;
     return 0;

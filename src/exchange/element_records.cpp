@@ -12,7 +12,7 @@
 namespace orvik::exchange {
 namespace {
 
-constexpr std::size_t kMaxTextBytes = 255;
+constexpr std::size_t kMaxTextBytes = TextPool::kMaxBytes;
 
 constexpr std::array<std::string_view, 10> kTextKeys = {
     "ch", "cv", "cs", "cr", "co", "cp", "ct", "ck", "cz", "c2"};
@@ -153,8 +153,8 @@ void ExchangeReader::FillText(TJwwEntText &t, std::int32_t text_class) {
   t.Y = Real(2);
   t.DX = Real(3);
   t.DY = Real(4);
-  t.FontName = CutToBytes(a.CurFont, kMaxTextBytes);
-  t.Text = CutToBytes(fields_.Field(5), kMaxTextBytes);
+  t.FontName = m_.Pool.Keep(CutToBytes(a.CurFont, kMaxTextBytes));
+  t.Text = m_.Pool.Keep(CutToBytes(fields_.Field(5), kMaxTextBytes));
 }
 
 // "sl" with two, three or four corners; coinciding corners make a solid of

@@ -26,6 +26,13 @@ void ResetValues(DrawingModel &m) {
   m.NewElementScreenColour = 0;
 }
 
+// A group or layer for the element header's byte. The reader only makes
+// 0..15; anything else becomes 255, which every user of the header treats
+// as it treats any value that is not a digit.
+std::uint8_t HeaderDigit(std::int32_t v) {
+  return static_cast<std::uint8_t>((v >= 0 && v <= 15) ? v : 255);
+}
+
 } // namespace
 
 DrawingModel::DrawingModel() { ResetValues(*this); }
@@ -53,6 +60,8 @@ void FreeModel(DrawingModel &m) {
   m.SolidsSo.Clear();
   m.SolidsSg.Clear();
   m.EntOrder.Clear();
+  m.Pool.Clear();
+  m.storage_->Release();
 }
 
 double DrawingModel::ScaleOfGroup(std::int32_t group) const {
@@ -62,20 +71,16 @@ double DrawingModel::ScaleOfGroup(std::int32_t group) const {
   return (std::isfinite(s) && std::fabs(s) >= 1e-100) ? s : 1.0;
 }
 
-void DrawingModel::AppendOrder(EntKind kind, std::size_t index) {
-  TJwwEntOrder &entry = EntOrder.Append();
-  entry.Kind = kind;
-  entry.Index = static_cast<std::int32_t>(index);
-}
+void DrawingModel::AppendOrder(EntKind kind) { EntOrder.Append(kind); }
 
 void DrawingModel::StampAttributes(TJwwEntAttr &a) const {
   a.PickNo = Attr.CurPickNo;
-  a.Group = Attr.CurGroup;
-  a.Layer = Attr.CurLayer;
+  a.Group = HeaderDigit(Attr.CurGroup);
+  a.Layer = HeaderDigit(Attr.CurLayer);
   a.Colour = Attr.CurColour;
   a.LineType = Attr.CurLineType;
   a.LineWidth = Attr.CurLineWidth;
-  a.ZFlags = Attr.CurZFlags;
+  a.ZFlags = static_cast<std::uint8_t>(Attr.CurZFlags);
 }
 
 void DrawingModel::SetCurrentGroup(std::int32_t group) {

@@ -88,7 +88,7 @@ void OutputBuffer::Append(std::string_view text, bool joins_next) {
 
 // A new block. Once kMemoryBytes are full they go to the temporary file
 // and their memory is used again, so the buffer touches no fresh memory
-// after its first few MiB.
+// after its first MiB.
 void OutputBuffer::StartBlock() {
   if (memory_bytes_ >= kMemoryBytes && Spill()) {
     for (Block &b : blocks_) {

@@ -97,9 +97,7 @@ struct Tracer {
       scales[g] = m.ScaleOfGroup(static_cast<std::int32_t>(g));
   }
   double Scale(const TJwwEntAttr &a) const {
-    return a.Group >= 0 && a.Group < 16
-               ? scales[static_cast<std::size_t>(a.Group)]
-               : m.ScaleOfGroup(a.Group);
+    return a.Group < 16 ? scales[a.Group] : m.ScaleOfGroup(a.Group);
   }
 
   // The points (x0, y0, x1, y1, ...) at the scale s.

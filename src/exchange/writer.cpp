@@ -37,6 +37,7 @@ void WriteDrawing(DrawingModel &model, OutputBuffer &output,
   RecordWriter writer(model, output);
   const std::size_t total = model.EntOrder.Count();
   std::string progress;
+  ArrivalOrder::Walk order(model.EntOrder);
   for (std::size_t i = 0; i < total; ++i) {
     if (i % 100 == 0) {
       if (label != nullptr) {
@@ -51,7 +52,7 @@ void WriteDrawing(DrawingModel &model, OutputBuffer &output,
         break;
       }
     }
-    writer.WriteElement(model.EntOrder[i]);
+    writer.WriteElement(order.Next());
   }
   writer.WriteGroup(model.Attr.FirstGroup);
   writer.WriteLayer(model.Attr.FirstLayer);

@@ -96,4 +96,23 @@ std::string EncodeCp932(char16_t c) {
   return {};
 }
 
+// Every character of the code page is in the Basic Multilingual Plane, so
+// each UTF-16 unit is one character of one to three bytes.
+std::string Cp932ToUtf8(std::string_view sjis) {
+  std::string utf8;
+  for (const char16_t c : DecodeCp932(sjis)) {
+    if (c < 0x80) {
+      utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+      utf8 += static_cast<char>(0xC0 | (c >> 6));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      utf8 += static_cast<char>(0xE0 | (c >> 12));
+      utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return utf8;
+}
+
 } // namespace orvik::platform

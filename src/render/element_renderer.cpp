@@ -239,7 +239,8 @@ void ElementRenderer::DrawText(const TJwwEntText &e) {
   const double angle = DirectionAngle(e.DX, e.DY);
   const double qx = e.X / s + RotateX(ox, oy, 0, 0, angle);
   const double qy = e.Y / s + RotateY(ox, oy, 0, 0, angle);
-  const std::string font = vertical ? "@" + e.FontName : e.FontName;
+  const std::string font =
+      (vertical ? "@" : "") + std::string(e.FontName.View());
   text_.DrawTextElement(0, font, qx, qy, qx + e.DX / s, qy + e.DY / s,
                         vertical ? e.Width : e.Height,
                         vertical ? e.Height : e.Width, e.Spacing, e.Text);

@@ -8,8 +8,4 @@ QString DecodeSjis(std::string_view sjis) {
   return QString::fromStdU16String(platform::DecodeCp932(sjis));
 }
 
-std::string SjisToUtf8(std::string_view sjis) {
-  return DecodeSjis(sjis).toStdString();
-}
-
 } // namespace orvik::render

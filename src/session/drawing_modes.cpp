@@ -147,7 +147,7 @@ void EditSession::RedrawAdded(std::size_t before) {
     return;
   }
   boxes_.Sync(model_, pens_, &codes_);
-  const exchange::TJwwEntOrder &newest = model_.EntOrder.Last();
+  const exchange::TJwwEntOrder newest = model_.EntOrder.Last();
   RedrawAround(
       PixelsOf(newest.Kind, newest.Index),
       render::ElementRenderer::PositionOf(model_, newest.Kind, newest.Index));
@@ -255,7 +255,7 @@ void EditSession::DeleteNewest() {
     services_.Beep();
     return;
   }
-  const exchange::TJwwEntOrder newest = model_.EntOrder[count - 1];
+  const exchange::TJwwEntOrder newest = model_.EntOrder.Last();
   const exchange::EntKind kind = newest.Kind;
   boxes_.Sync(model_, pens_, &codes_);
   const PixelBox gone = PixelsOf(kind, newest.Index);

@@ -108,36 +108,33 @@ char *WritePlainForm(char *out, const Decimal &d) {
              static_cast<std::size_t>(d.count - integer_digits));
 }
 
-// Values that are a whole number of ten-thousandths below 1e11, as most
-// drawing coordinates are, print straight from that integer. n / 1e4 == v
-// holds exactly when v is the double nearest to the decimal n * 10^-4, and
-// that decimal has at most 15 digits, so it is what the rounding gives.
-// Returns nullptr for any other value.
-char *WriteTenThousandths(char *out, double value) {
-  if (!(std::fabs(value) < 1e11))
+// Values from 1E-4 up to 1E9 that are a whole number of millionths, as
+// drawing coordinates are (the host writes at most six decimals), print
+// straight from that integer. n / 1e6 == v holds exactly when v is the
+// double nearest to the decimal n * 10^-6, and that decimal has at most 15
+// digits, so it is what the rounding gives; from 1E-4 up it is written
+// plain. Returns nullptr for any other value.
+char *WriteMillionths(char *out, double value) {
+  const double magnitude = std::fabs(value);
+  if (!(magnitude < 1e9) || magnitude < 1e-4)
     return nullptr;
   // Any nearby integer will do as a candidate: the test below decides.
-  const double scaled = value * 1e4;
-  const auto n = static_cast<std::int64_t>(scaled + (scaled < 0 ? -0.5 : 0.5));
-  if (static_cast<double>(n) / 1e4 != value)
+  const auto m = static_cast<std::uint64_t>(magnitude * 1e6 + 0.5);
+  if (static_cast<double>(m) / 1e6 != magnitude)
     return nullptr;
-  const std::uint64_t m =
-      n < 0 ? 0 - static_cast<std::uint64_t>(n) : static_cast<std::uint64_t>(n);
-  if (n < 0)
+  if (value < 0)
     *out++ = '-';
-  out = std::to_chars(out, out + 16, m / 10000).ptr;
-  const auto fraction = static_cast<unsigned>(m % 10000);
+  out = std::to_chars(out, out + 16, m / 1000000).ptr;
+  auto fraction = static_cast<unsigned>(m % 1000000);
   if (fraction == 0)
     return out;
-  const char digits[4] = {static_cast<char>('0' + fraction / 1000),
-                          static_cast<char>('0' + fraction / 100 % 10),
-                          static_cast<char>('0' + fraction / 10 % 10),
-                          static_cast<char>('0' + fraction % 10)};
-  std::size_t len = 4;
-  while (digits[len - 1] == '0')
-    --len;
+  int length = 6;
+  for (; fraction % 10 == 0; fraction /= 10)
+    --length;
   *out++ = '.';
-  return Put(out, digits, len);
+  for (int i = length - 1; i >= 0; --i, fraction /= 10)
+    out[i] = static_cast<char>('0' + fraction % 10);
+  return out + length;
 }
 
 } // namespace
@@ -147,7 +144,7 @@ char *WriteReal(char *out, double value) {
     *out = '0';
     return out + 1;
   }
-  if (char *end = WriteTenThousandths(out, value))
+  if (char *end = WriteMillionths(out, value))
     return end;
   Decimal d;
   if (std::isinf(value)) {

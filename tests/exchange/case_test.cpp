@@ -143,8 +143,9 @@ std::vector<std::string> Summary(DrawingModel &m) {
   s.push_back(Line("first font", a.FirstFont));
   s.push_back(Line("line widths", m.LineWidthSeen ? "seen" : "unseen"));
   s.push_back(Line("elements", m.ElementCount()));
+  ArrivalOrder::Walk order(m.EntOrder);
   for (std::size_t i = 0; i < m.EntOrder.Count(); ++i)
-    s.push_back(Line("element", i, Element(m, m.EntOrder[i])));
+    s.push_back(Line("element", i, Element(m, order.Next())));
   return s;
 }
 

@@ -6,6 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace orvik::exchange {
 namespace {
 
@@ -13,7 +19,8 @@ namespace {
 // added; the newest are taken back first; a slot used again starts fresh;
 // InitModel empties the model and the output.
 TEST(DrawingModel, AddsTakesBackAndStartsAfresh) {
-  GrowableList<TJwwEntPoint> list;
+  BlockArena arena;
+  GrowableList<TJwwEntPoint> list(arena);
   list.Append().X = 5;
   list.RemoveLast();
   EXPECT_EQ(list.Append().X, 0);
@@ -29,8 +36,9 @@ TEST(DrawingModel, AddsTakesBackAndStartsAfresh) {
   m.AddPoint(1, 2);
   ASSERT_EQ(m.ElementCount(), 3u);
   const TJwwEntAttr &a = m.Lines[0].Attr;
-  EXPECT_EQ((std::array{a.Colour, a.Group, a.Layer, m.Points[0].Attr.Colour}),
-            (std::array{6, 4, 9, 3})); // points take the point colour
+  EXPECT_EQ(
+      (std::array<int, 4>{a.Colour, a.Group, a.Layer, m.Points[0].Attr.Colour}),
+      (std::array{6, 4, 9, 3})); // points take the point colour
   EXPECT_EQ(m.Arcs[0].Flatness, 1.0);
   m.RemoveLastElement();
   m.RemoveLastElement();
@@ -47,6 +55,47 @@ TEST(DrawingModel, AddsTakesBackAndStartsAfresh) {
   EXPECT_EQ(m.ElementCount(), 0u);
   EXPECT_EQ(m.GroupScale[3], 1.0);
   EXPECT_TRUE(out.Empty());
+}
+
+// Blocks from regions of every size, the large ones populated by the
+// helper thread, keep what is written into them until the arena is
+// released, and an arena serves again after a release.
+TEST(BlockArena, BlocksStayApartAndWhole) {
+  BlockArena arena;
+  for (int round = 0; round < 2; ++round) {
+    std::vector<std::uint32_t *> blocks;
+    for (std::uint32_t b = 0; b < 400; ++b) { // 400 * 100 KiB: 39 MiB
+      auto *block = static_cast<std::uint32_t *>(arena.Allocate(100 << 10));
+      ASSERT_EQ(reinterpret_cast<std::uintptr_t>(block) % 64, 0u);
+      std::fill_n(block, (100 << 10) / 4, b);
+      blocks.push_back(block);
+    }
+    for (std::uint32_t b = 0; b < blocks.size(); ++b)
+      ASSERT_TRUE(std::all_of(blocks[b], blocks[b] + (100 << 10) / 4,
+                              [b](std::uint32_t v) { return v == b; }))
+          << b;
+    arena.Release();
+  }
+}
+
+// Texts keep their bytes (at most 255), equal ones among the last few
+// share them, and pool chunks filled to the end lose nothing.
+TEST(TextPool, KeepsEveryTextWhole) {
+  BlockArena arena;
+  TextPool pool(arena);
+  EXPECT_TRUE(pool.Keep("").empty());
+  EXPECT_EQ(pool.Keep(std::string(300, 'x')).View(), std::string(255, 'x'));
+  const PooledText font = pool.Keep("<\x82\x6C\x82\x72>");
+  std::vector<std::pair<PooledText, std::string>> kept;
+  for (int i = 0; i < 2000; ++i) { // 2000 * ~200 bytes: several chunks
+    const std::string text(static_cast<std::size_t>(i % 255) + 1,
+                           static_cast<char>('A' + i % 26));
+    kept.emplace_back(pool.Keep(text), text);
+    EXPECT_EQ(pool.Keep("<\x82\x6C\x82\x72>").View().data(),
+              font.View().data());
+  }
+  for (const auto &[pooled, text] : kept)
+    ASSERT_EQ(pooled, text);
 }
 
 // Position 0 (or below) is the file's first value; colours 1..9 are pens

@@ -32,6 +32,9 @@ TEST(Cp932, DecodesAsWindowsDoes) {
   };
   for (const Row &r : rows)
     EXPECT_EQ(DecodeCp932(r.sjis), r.text) << r.sjis;
+  // One, two and three UTF-8 bytes; the replacement character is three.
+  EXPECT_EQ(Cp932ToUtf8("\x87\x40\xFB\xFC\x41\xB1\x81\x8B\xFF"),
+            "①髙Aｱ°\uFFFD");
 }
 
 TEST(Cp932, EncodesWhatItDecodes) {

@@ -53,13 +53,19 @@ std::string PrintfFormat(double v) {
 TEST(NumbersLong, FormatMatchesTheCGeneralFormat) {
   std::mt19937_64 rng(31337);
   std::uniform_int_distribution<std::int64_t> ten_thousandths(-1e18, 1e18);
-  std::uniform_int_distribution<int> decimals(3, 9);
+  std::uniform_int_distribution<int> decimals(3, 9), digits(0, 16);
   std::uniform_int_distribution<std::uint64_t> bits;
   for (int i = 0; i < 200000; ++i) {
     double v = 0;
-    switch (i % 3) {
+    switch (i % 4) {
     case 0:
       v = static_cast<double>(ten_thousandths(rng) % 100'000'000'000) / 1e4;
+      break;
+    case 3: // millionths of every magnitude, about 1E-4 and 1E9 included
+      v = static_cast<double>(
+              ten_thousandths(rng) %
+              static_cast<std::int64_t>(std::pow(10.0, digits(rng)))) /
+          1e6;
       break;
     case 1:
       v = static_cast<double>(ten_thousandths(rng)) /

@@ -4,6 +4,7 @@
 // arc and extended-point angles are degrees, arc-shaped solid angles
 // radians. Records are plain values; the strings are owned copies.
 
+#include "orvik/exchange/text_pool.h"
 #include "orvik/geometry/arc_shape.h"
 
 #include <cstdint>
@@ -30,15 +31,18 @@ enum class EntKind : std::int32_t {
   SolidSg = 15,
 };
 
-// Header of every element, stamped from the running attribute state.
+// Header of every element, stamped from the running attribute state. Group,
+// Layer and ZFlags hold a hexadecimal digit or five bits, so a byte each
+// serves; they come last, keeping the header at 20 bytes (a million
+// elements are read into memory).
 struct TJwwEntAttr {
   std::int32_t PickNo = 0; // last "hhp" number; kept, never written
-  std::int32_t Group = 0;  // layer group 0..15
-  std::int32_t Layer = 0;  // layer 0..15 within the group
   std::int32_t Colour = 0; // pen number; point/text colour for those kinds
   std::int32_t LineType = 0;
   std::int32_t LineWidth = 0;
-  std::int32_t ZFlags = 0; // bit 0 "z1" .. bit 4 "z5"
+  std::uint8_t Group = 0;  // layer group 0..15
+  std::uint8_t Layer = 0;  // layer 0..15 within the group
+  std::uint8_t ZFlags = 0; // bit 0 "z1" .. bit 4 "z5"
 };
 
 struct TJwwEntLine {
@@ -70,8 +74,8 @@ struct TJwwEntText {
   std::int32_t TextKind = 0;
   double Width = 0, Height = 0, Spacing = 0;
   double X = 0, Y = 0, DX = 0, DY = 0; // start point, run vector
-  std::string FontName;
-  std::string Text;
+  PooledText FontName;
+  PooledText Text;
 };
 
 struct TJwwEntPoint {

@@ -1,16 +1,18 @@
 #pragma once
-// The growable list shared by the element lists, the arrival order and the
-// writer: a count plus storage whose capacity is set to count + 999 whenever
-// the new count modulo 1000 is 1, so capacity grows in steps of 1000.
+// The growable list of the element lists and the arrival order: a count plus
+// storage whose capacity is set to count + 999 whenever the new count modulo
+// 1000 is 1, so capacity grows in steps of 1000.
 //
 // Storage is a sequence of fixed blocks of 1000 records, so growing never
 // moves existing records (no reallocation spikes on million-element
 // drawings) and each block is contiguous for fast walks. Blocks are raw
-// storage: a record is constructed when it is appended and destroyed when
-// it is removed, so no block is filled twice.
+// storage from a BlockArena: a record is constructed when it is appended
+// and destroyed when it is removed, so no block is filled twice. The arena
+// outlives the list and takes the blocks back when it is released.
+
+#include "orvik/exchange/block_arena.h"
 
 #include <cstddef>
-#include <memory>
 #include <new>
 #include <type_traits>
 #include <utility>
@@ -22,25 +24,17 @@ template <class T> class GrowableList {
 public:
   static constexpr std::size_t kStep = 1000;
 
-  GrowableList() = default;
+  explicit GrowableList(BlockArena &arena) : arena_(&arena) {}
   GrowableList(const GrowableList &) = delete;
   GrowableList &operator=(const GrowableList &) = delete;
   GrowableList(GrowableList &&other) noexcept
-      : count_(std::exchange(other.count_, 0)),
+      : arena_(other.arena_), count_(std::exchange(other.count_, 0)),
         blocks_(std::move(other.blocks_)) {}
-  GrowableList &operator=(GrowableList &&other) noexcept {
-    if (this != &other) {
-      Clear();
-      count_ = std::exchange(other.count_, 0);
-      blocks_ = std::move(other.blocks_);
-    }
-    return *this;
-  }
+  GrowableList &operator=(GrowableList &&) = delete;
   ~GrowableList() { DestroyAll(); }
 
   std::size_t Count() const { return count_; }
   bool Empty() const { return count_ == 0; }
-  std::size_t Capacity() const { return blocks_.size() * kStep; }
 
   // Appends a value-initialised record and returns it.
   T &Append() {
@@ -59,7 +53,7 @@ public:
       Slot(--count_)->~T();
   }
 
-  // Count 0 and storage released.
+  // Count 0 and no storage; the blocks go back when the arena is released.
   void Clear() {
     DestroyAll();
     blocks_.clear();
@@ -72,19 +66,14 @@ public:
   const T &Last() const { return *Slot(count_ - 1); }
 
 private:
-  struct Release {
-    void operator()(T *p) const { std::allocator<T>().deallocate(p, kStep); }
-  };
-  using Block = std::unique_ptr<T, Release>;
+  static_assert(alignof(T) <= 64, "arena blocks are aligned to 64 bytes");
 
-  T *Slot(std::size_t i) const { return blocks_[i / kStep].get() + i % kStep; }
+  T *Slot(std::size_t i) const { return blocks_[i / kStep] + i % kStep; }
 
-  // Blocks past the count hold no records, so they can go at any time.
+  // Blocks past the count hold no records; a list that shrinks keeps them.
   void SetBlockCount(std::size_t blocks) {
-    const std::size_t old = blocks_.size();
-    blocks_.resize(blocks);
-    for (std::size_t b = old; b < blocks; ++b)
-      blocks_[b] = Block(std::allocator<T>().allocate(kStep));
+    while (blocks_.size() < blocks)
+      blocks_.push_back(static_cast<T *>(arena_->Allocate(kStep * sizeof(T))));
   }
 
   void DestroyAll() {
@@ -95,8 +84,9 @@ private:
         Slot(--count_)->~T();
   }
 
+  BlockArena *arena_;
   std::size_t count_ = 0;
-  std::vector<Block> blocks_;
+  std::vector<T *> blocks_;
 };
 
 } // namespace orvik::exchange

@@ -8,11 +8,13 @@
 // Ownership: the window (or the headless tool) owns one DrawingModel for the
 // whole run and passes it to the code that reads or changes it.
 
+#include "orvik/exchange/arrival_order.h"
 #include "orvik/exchange/elements.h"
 #include "orvik/exchange/growable_list.h"
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace orvik::exchange {
@@ -56,22 +58,31 @@ struct AttributeState {
 };
 
 struct DrawingModel {
-  GrowableList<TJwwEntLine> Lines;
-  GrowableList<TJwwEntCircle> Circles;
-  GrowableList<TJwwEntArc> Arcs;
-  GrowableList<TJwwEntText> Texts;
-  GrowableList<TJwwEntPoint> Points;
-  GrowableList<TJwwEntPointEx> PointsEx;
-  GrowableList<TJwwEntDim> Dims;
-  GrowableList<TJwwEntBlk> Blocks;
-  GrowableList<TJwwEntSolid2> Solids2;
-  GrowableList<TJwwEntSolid3> Solids3;
-  GrowableList<TJwwEntSolid4> Solids4;
-  GrowableList<TJwwEntSolidSc> SolidsSc;
-  GrowableList<TJwwEntSolidSe> SolidsSe;
-  GrowableList<TJwwEntSolidSo> SolidsSo;
-  GrowableList<TJwwEntSolidSg> SolidsSg;
-  GrowableList<TJwwEntOrder> EntOrder;
+private:
+  // The lists' storage; declared first, as the lists hold blocks of it.
+  // Held by pointer, so a model moved elsewhere keeps its lists valid.
+  std::unique_ptr<BlockArena> storage_ = std::make_unique<BlockArena>();
+  friend void FreeModel(DrawingModel &model);
+
+public:
+  GrowableList<TJwwEntLine> Lines{*storage_};
+  GrowableList<TJwwEntCircle> Circles{*storage_};
+  GrowableList<TJwwEntArc> Arcs{*storage_};
+  GrowableList<TJwwEntText> Texts{*storage_};
+  GrowableList<TJwwEntPoint> Points{*storage_};
+  GrowableList<TJwwEntPointEx> PointsEx{*storage_};
+  GrowableList<TJwwEntDim> Dims{*storage_};
+  GrowableList<TJwwEntBlk> Blocks{*storage_};
+  GrowableList<TJwwEntSolid2> Solids2{*storage_};
+  GrowableList<TJwwEntSolid3> Solids3{*storage_};
+  GrowableList<TJwwEntSolid4> Solids4{*storage_};
+  GrowableList<TJwwEntSolidSc> SolidsSc{*storage_};
+  GrowableList<TJwwEntSolidSe> SolidsSe{*storage_};
+  GrowableList<TJwwEntSolidSo> SolidsSo{*storage_};
+  GrowableList<TJwwEntSolidSg> SolidsSg{*storage_};
+  ArrivalOrder EntOrder{*storage_};
+  // The bytes of the text records' fonts and texts.
+  TextPool Pool{*storage_};
 
   // Header values from the file.
   std::array<double, 16> GroupScale{};
@@ -93,7 +104,7 @@ struct DrawingModel {
 
   DrawingModel();
 
-  void AppendOrder(EntKind kind, std::size_t index);
+  void AppendOrder(EntKind kind);
   void StampAttributes(TJwwEntAttr &attr) const;
   void SetCurrentGroup(std::int32_t group);
   void SetCurrentLayer(std::int32_t layer);
@@ -115,7 +126,7 @@ struct DrawingModel {
   // Appends a record of `kind` to `list` with its order entry and stamped
   // header; the caller fills the kind's own fields.
   template <class T> T &AppendElement(GrowableList<T> &list, EntKind kind) {
-    AppendOrder(kind, list.Count());
+    AppendOrder(kind);
     T &record = list.Append();
     StampAttributes(record.Attr);
     return record;

@@ -7,7 +7,7 @@
 // 0x20), so no record can break or split a line of the file. A text record
 // is its head and its text, written as one line.
 //
-// Memory stays flat however large the drawing: past a few MiB, finished
+// Memory stays flat however large the drawing: past 1 MiB, finished
 // blocks of the file image move to an anonymous temporary file (deleted by
 // the system when the buffer goes, even after a crash). Should the system
 // refuse that file, the buffer simply keeps everything in memory.
@@ -68,8 +68,8 @@ private:
   // Blocks start small, so a small drawing needs little memory, and double
   // up to kBlockBytes; once kMemoryBytes are in memory, they are spilled.
   static constexpr std::size_t kFirstBlockBytes = 16 << 10;
-  static constexpr std::size_t kBlockBytes = 1 << 20;
-  static constexpr std::size_t kMemoryBytes = 4 << 20;
+  static constexpr std::size_t kBlockBytes = 256 << 10;
+  static constexpr std::size_t kMemoryBytes = 1 << 20;
 
   struct Block {
     explicit Block(std::size_t size) : bytes(new char[size]), capacity(size) {}

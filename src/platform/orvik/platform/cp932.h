@@ -17,6 +17,9 @@ namespace orvik::platform {
 // themselves; 0xA1..0xDF are the half-width katakana.
 std::u16string DecodeCp932(std::string_view sjis);
 
+// The same text as UTF-8, for terminals and JSON.
+std::string Cp932ToUtf8(std::string_view sjis);
+
 // The Shift-JIS bytes of one character, or empty when the code page has
 // none (where two byte pairs map to it, the first in byte order).
 std::string EncodeCp932(char16_t c);

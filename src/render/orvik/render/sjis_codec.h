@@ -15,7 +15,4 @@ namespace orvik::render {
 // without its second byte) become U+FFFD; decoding never fails.
 QString DecodeSjis(std::string_view sjis);
 
-// UTF-8 form of a Shift-JIS text, for terminals and JSON.
-std::string SjisToUtf8(std::string_view sjis);
-
 } // namespace orvik::render
