@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 namespace orvik::test {
@@ -15,9 +16,11 @@ class ScratchDir : public ::testing::Test {
 protected:
   void SetUp() override {
     const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-    // Parameterised names hold "/", which must not make nested folders.
+    // Parameterised names hold "/", which must not make nested folders; a
+    // random tail keeps two suites run at once (two builds) apart.
     std::string name = std::string("orvik-cli-") + info->test_suite_name() +
-                       "-" + info->name();
+                       "-" + info->name() + "-" +
+                       std::to_string(std::random_device{}());
     for (char &c : name)
       if (c == '/')
         c = '_';
