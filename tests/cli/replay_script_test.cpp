@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace orvik::cli {
@@ -28,39 +29,36 @@ std::string Refusal(std::string_view text) {
   return script ? std::string() : error;
 }
 
-TEST(ReplayScript, EmptyScriptHasTheDefaultArea) {
-  const ReplayScript s = Parse("");
-  EXPECT_TRUE(s.commands.empty());
-  EXPECT_EQ(s.width, 800);
-  EXPECT_EQ(s.height, 600);
-}
-
 TEST(ReplayScript, CommentsBlankLinesAndLineEnds) {
   // Line 1 a comment, 2 blank, 3 blanks and a tab, 4 a command with a
   // comment and CR LF, 5 a comment after blanks, 6 a tab-separated command
   // ending in CR without LF.
-  const ReplayScript s =
+  const ReplayScript script =
       Parse("# session\n\n  \t \nmode 2 # lines\r\n   # more\nclick\t3 4\r");
-  ASSERT_EQ(s.commands.size(), 2u);
-  EXPECT_EQ(s.commands[0].kind, Kind::Mode);
-  EXPECT_EQ(s.commands[0].line, 4);
-  EXPECT_EQ(s.commands[0].numbers, std::vector<int>{2});
-  EXPECT_EQ(s.commands[1].kind, Kind::Click);
-  EXPECT_EQ(s.commands[1].line, 6);
-  EXPECT_EQ(s.commands[1].numbers, (std::vector<int>{3, 4}));
-}
-
-TEST(ReplayScript, HashInsideAWordIsNoCommentAndAreaComesFirst) {
+  const auto &c = script.commands;
+  ASSERT_EQ(c.size(), 2u);
+  EXPECT_EQ((std::array{c[0].kind, c[1].kind}),
+            (std::array{Kind::Mode, Kind::Click}));
+  EXPECT_EQ((std::array{c[0].line, c[1].line}), (std::array{4, 6}));
+  EXPECT_EQ(c[0].numbers, std::vector<int>{2});
+  EXPECT_EQ(c[1].numbers, (std::vector<int>{3, 4}));
+  // "#" inside a word is no comment.
   const ReplayScript s = Parse("png out#1.png\nspacing 2.5 # mm\n");
   ASSERT_EQ(s.commands.size(), 2u);
   EXPECT_EQ(s.commands[0].text, "out#1.png");
   EXPECT_EQ(s.commands[1].text, "2.5");
+}
+
+// Without an "area" first the area is 800 x 600. Pictures of the area are
+// kept in memory: 8192 pixels each way at most.
+TEST(ReplayScript, AreaComesFirst) {
+  const ReplayScript none = Parse("");
+  EXPECT_TRUE(none.commands.empty());
+  EXPECT_EQ((std::array{none.width, none.height}), (std::array{800, 600}));
   const ReplayScript a = Parse("# size first\n\narea 1000 700\nok\n");
-  EXPECT_EQ(a.width, 1000);
-  EXPECT_EQ(a.height, 700);
+  EXPECT_EQ((std::array{a.width, a.height}), (std::array{1000, 700}));
   ASSERT_EQ(a.commands.size(), 2u);
   EXPECT_EQ(a.commands[0].kind, Kind::Area);
-  // Pictures of the area are kept in memory: 8192 pixels each way at most.
   EXPECT_EQ(Parse("area 8192 8192\n").width, 8192);
   EXPECT_NE(Refusal("area 8193 100\n")
                 .find("line 1: the drawing area is at most 8192 x 8192"),

@@ -4,13 +4,13 @@
 // the atomic replacement of the exchange file.
 
 #include "exchange_support.h"
+#include "scratch_dir.h"
 
 #include "orvik/exchange/host_texts.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 
@@ -105,27 +105,21 @@ TEST(OutputBuffer, LargeOutputsComeBackWhole) {
   EXPECT_EQ(out.FileImage(), "hd\r\n");
 }
 
+using ExchangeFile = test::ScratchDir;
+
 // The file is replaced whole and no temporary file is left beside it. (A
 // failing write keeps the old file whole: the session's hostile
 // surroundings test fills the disk.)
-TEST(FlushExchangeFile, ReplacesTheFileWhole) {
-  const fs::path dir = fs::temp_directory_path() / "orvik-flush";
-  fs::remove_all(dir);
-  fs::create_directories(dir);
-  const fs::path file = dir / "JWC_TEMP.TXT";
-  const auto contents = [&file] {
-    std::ifstream in(file, std::ios::binary);
-    return std::string{std::istreambuf_iterator<char>(in), {}};
-  };
-  ASSERT_TRUE(FlushExchangeFile(OutputBuffer{}, file.string()));
-  EXPECT_EQ(contents(), "hq\r\n");
+TEST_F(ExchangeFile, FlushReplacesItWhole) {
+  const std::string file = (dir_ / "JWC_TEMP.TXT").string();
+  ASSERT_TRUE(FlushExchangeFile(OutputBuffer{}, file));
+  EXPECT_EQ(Get("JWC_TEMP.TXT"), "hq\r\n");
   OutputBuffer out;
   for (int i = 0; i < 100000; ++i)
     out.EmitLine("0 0 1 1");
-  ASSERT_TRUE(FlushExchangeFile(out, file.string()));
-  EXPECT_EQ(contents().size(), 900000u);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), {}), 1);
-  fs::remove_all(dir);
+  ASSERT_TRUE(FlushExchangeFile(out, file));
+  EXPECT_EQ(Get("JWC_TEMP.TXT").size(), 900000u);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), {}), 1);
 }
 
 } // namespace

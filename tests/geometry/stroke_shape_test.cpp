@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace orvik::geometry {
@@ -42,28 +43,16 @@ Path Twice(const Path &p) {
   return q;
 }
 
-Path ZigZag() {
+// `n` + 1 points `step` apart across, each `rise(i)` below y = 100.
+Path Across(int n, double step, double (*rise)(int)) {
   Path p;
-  for (int i = 0; i <= 10; ++i)
-    p.push_back({100.0 + 10 * i, 100.0 + (i % 2 ? 30 : 0)});
+  for (int i = 0; i <= n; ++i)
+    p.push_back({100.0 + step * i, 100.0 + rise(i)});
   return p;
 }
-
-Path Wobbly() {
-  Path p;
-  for (int i = 0; i <= 50; ++i)
-    p.push_back({100.0 + 4 * i, 100.0 + 2 * std::sin(i)});
-  return p;
-}
-
-struct Row {
-  const char *name;
-  Path path;
-  Kind kind;
-};
 
 TEST(RecognizeStroke, JudgesTheWholePath) {
-  const Row rows[] = {
+  const std::tuple<const char *, Path, Kind> rows[] = {
       {"quarter arc", Arc(100, 100, 60, 0, 90), Kind::Arc},
       {"quarter arc, other way", Arc(100, 100, 60, 90, 0), Kind::Arc},
       {"half arc", Arc(100, 100, 60, 0, 180), Kind::Arc},
@@ -76,8 +65,10 @@ TEST(RecognizeStroke, JudgesTheWholePath) {
       // Chord 40: the sagitta must reach 8 pixels.
       {"short, sagitta 7.5", Shallow(40, 7.5), Kind::None},
       {"short, sagitta 8.5", Shallow(40, 8.5), Kind::Arc},
-      {"wobbly straight drag", Wobbly(), Kind::None},
-      {"zig-zag", ZigZag(), Kind::None},
+      {"wobbly straight drag",
+       Across(50, 4, [](int i) { return 2 * std::sin(i); }), Kind::None},
+      {"zig-zag", Across(10, 10, [](int i) { return i % 2 ? 30.0 : 0; }),
+       Kind::None},
       {"closed loop", Arc(300, 300, 40, 10, 366), Kind::Circle},
       {"loop that does not close", Arc(300, 300, 40, 10, 310), Kind::Arc},
       {"loop too small for a circle", Arc(300, 300, 8, 10, 366), Kind::None},
@@ -88,19 +79,16 @@ TEST(RecognizeStroke, JudgesTheWholePath) {
       {"far away", Arc(1e9, 1e9, 60, 0, 180), Kind::Arc},
       {"far away, closed", Arc(1e9, -1e9, 40, 0, 359), Kind::Circle},
   };
-  for (const Row &r : rows)
-    EXPECT_EQ(RecognizeStroke(r.path).kind, r.kind) << r.name;
+  for (const auto &[name, path, kind] : rows)
+    EXPECT_EQ(RecognizeStroke(path).kind, kind) << name;
 }
 
-TEST(RecognizeStroke, ArcPassesThroughTheFarthestPoint) {
+TEST(RecognizeStroke, ArcThroughTheFarthestPointCircleTheFittedOne) {
   // The half arc from (160, 100) over (100, 40) to (40, 100): the top
   // point is the one farthest from the chord.
-  const StrokeShape s = RecognizeStroke(Arc(100, 100, 60, 0, 180));
-  EXPECT_NEAR(s.through.x, 100, 1e-9);
-  EXPECT_NEAR(s.through.y, 40, 1e-9);
-}
-
-TEST(RecognizeStroke, CircleIsTheFittedOne) {
+  const StrokeShape arc = RecognizeStroke(Arc(100, 100, 60, 0, 180));
+  EXPECT_NEAR(arc.through.x, 100, 1e-9);
+  EXPECT_NEAR(arc.through.y, 40, 1e-9);
   const StrokeShape s = RecognizeStroke(Arc(300, 250, 40, 10, 366));
   EXPECT_NEAR(s.centre.x, 300, 1e-6);
   EXPECT_NEAR(s.centre.y, 250, 1e-6);

@@ -10,11 +10,7 @@ namespace orvik::platform {
 namespace {
 
 TEST(Cp932, DecodesAsWindowsDoes) {
-  struct Row {
-    const char *sjis;
-    std::u16string text;
-  };
-  const Row rows[] = {
+  const std::pair<const char *, std::u16string> rows[] = {
       {"A\xB1", u"A\uFF71"},                 // ASCII, half-width katakana ｱ
       {"\x8A\xBF\x8E\x9A", u"\u6F22\u5B57"}, // 漢字
       {"\x87\x40\x87\x75", u"\u2460\u33A1"}, // ① ㎡ (NEC row 13)
@@ -30,16 +26,14 @@ TEST(Cp932, DecodesAsWindowsDoes) {
       {"\x81\x7F", u"\uFFFD\uFFFD"},
       {"\x7F\x80\xA0\xFD\xFE\xFF", u"\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD\uFFFD"},
   };
-  for (const Row &r : rows)
-    EXPECT_EQ(DecodeCp932(r.sjis), r.text) << r.sjis;
+  for (const auto &[sjis, text] : rows)
+    EXPECT_EQ(DecodeCp932(sjis), text) << sjis;
   // One, two and three UTF-8 bytes; the replacement character is three.
   EXPECT_EQ(Cp932ToUtf8("\x87\x40\xFB\xFC\x41\xB1\x81\x8B\xFF"),
             "①髙Aｱ°\uFFFD");
 }
 
 TEST(Cp932, EncodesWhatItDecodes) {
-  EXPECT_EQ(EncodeCp932(u'\u4EE4'), "\x97\xDF"); // 令
-  EXPECT_EQ(EncodeCp932(u'\u548C'), "\x98\x61"); // 和
   EXPECT_EQ(EncodeCp932(u'A'), "A");
   EXPECT_EQ(EncodeCp932(u'\uFF71'), "\xB1");
   // Duplicates take the first pair in byte order: ￢ is 0x81CA, and also
@@ -47,7 +41,7 @@ TEST(Cp932, EncodesWhatItDecodes) {
   EXPECT_EQ(EncodeCp932(u'\uFFE2'), "\x81\xCA");
   EXPECT_EQ(EncodeCp932(u'\u00E9'), ""); // é has no Shift-JIS form
   // Every pair that decodes to a character encodes back to a pair that
-  // decodes to it again.
+  // decodes to it again (令 to 0x97DF, the only pair that decodes to it).
   for (int lead = 0x81; lead <= 0xFC; ++lead)
     for (int trail = 0x40; trail <= 0xFC; ++trail) {
       const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};

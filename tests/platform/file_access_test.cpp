@@ -56,10 +56,7 @@ TEST_F(FileAccess, ReadsRegularFilesOnly) {
 }
 
 TEST_F(FileAccess, LeftoversAreOursAndOldOnly) {
-  const struct {
-    const char *name;
-    bool ours;
-  } rows[] = {
+  const std::pair<const char *, bool> rows[] = {
       {"JWC_TEMP.TXT.orvik-0badf00d.tmp", true},
       {"JWC_TEMP.TXT.orvik-123.tmp", true},
       {"JWC_TEMP.TXT.orvik-.tmp", false},
@@ -68,17 +65,17 @@ TEST_F(FileAccess, LeftoversAreOursAndOldOnly) {
       {"OTHER.TXT.orvik-0badf00d.tmp", false},
       {"JWC_TEMP.TXT", false},
   };
-  for (const auto &r : rows)
-    EXPECT_EQ(IsLeftoverName(r.name, "JWC_TEMP.TXT"), r.ours) << r.name;
+  for (const auto &[name, ours] : rows)
+    EXPECT_EQ(IsLeftoverName(name, "JWC_TEMP.TXT"), ours) << name;
   // A killed writer's file, last written a while ago, goes; others stay.
-  for (const auto &r : rows) {
-    Put(r.name, "x");
-    fs::last_write_time(dir_ / r.name, fs::file_time_type::clock::now() -
-                                           std::chrono::hours(1));
+  for (const auto &[name, ours] : rows) {
+    Put(name, "x");
+    fs::last_write_time(dir_ / name, fs::file_time_type::clock::now() -
+                                         std::chrono::hours(1));
   }
   RemoveLeftovers(dir_ / "JWC_TEMP.TXT");
-  for (const auto &r : rows)
-    EXPECT_EQ(fs::exists(dir_ / r.name), !r.ours) << r.name;
+  for (const auto &[name, ours] : rows)
+    EXPECT_EQ(fs::exists(dir_ / name), !ours) << name;
 }
 
 } // namespace

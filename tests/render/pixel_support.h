@@ -1,8 +1,9 @@
 #pragma once
 // Pixel tests: views, white images, pixel colours in the Colour32 order,
-// and the box of the pixels that are not white.
+// the box of the pixels that are not white, and a stop after some questions.
 
 #include "orvik/geometry/view_state.h"
+#include "orvik/render/abort_check.h"
 #include "orvik/util/colour.h"
 
 #include <QImage>
@@ -61,5 +62,15 @@ inline PixelBox InkBox(const QImage &image, int x0 = 0, int y0 = 0,
       }
   return box;
 }
+
+// Answers "go on" to the first `answers` questions, then "stop".
+class StopAfter final : public render::AbortCheck {
+public:
+  explicit StopAfter(int answers) : left_(answers) {}
+  bool ShouldStop() override { return left_-- <= 0; }
+
+private:
+  int left_;
+};
 
 } // namespace orvik::test

@@ -16,16 +16,6 @@
 namespace orvik::render {
 namespace {
 
-// Stops after `calls` questions.
-class StopAfter final : public AbortCheck {
-public:
-  explicit StopAfter(int calls) : left_(calls) {}
-  bool ShouldStop() override { return --left_ < 0; }
-
-private:
-  int left_;
-};
-
 TEST(ScenePainter, GivesThePixelsOfOnePlainPass) {
   const attributes::TgraAttribute pens;
   std::mt19937 rng(7);
@@ -74,7 +64,7 @@ TEST(ScenePainter, AStopReachesBothCores) {
   const geometry::ViewState v = test::ViewOf(640, 480, 107.3, 75, 3.5);
   QImage image(640, 480, QImage::Format_RGB32);
   ScenePainter painter;
-  StopAfter stop(3);
+  test::StopAfter stop(3);
   EXPECT_FALSE(
       painter.PaintAll(image, {m, pens, v, {}, nullptr, nullptr}, &stop));
 }

@@ -90,12 +90,7 @@ TEST(ElementRenderer, ListOrderClosedArcsAndAbort) {
   std::string file;
   for (int i = 1; i <= 99; ++i)
     file += " 1 " + std::to_string(i) + " 99 " + std::to_string(i) + "\r\n";
-  class StopAfter : public AbortCheck {
-  public:
-    explicit StopAfter(int answers) : left_(answers) {}
-    bool ShouldStop() override { return left_-- <= 0; }
-    int left_;
-  } stop(8 + 2), never(1000);
+  test::StopAfter stop(8 + 2), never(1000);
   EXPECT_EQ(Record(Read(file), &stop), std::string(21, 'L'));
   EXPECT_EQ(Record(Read(file), &never), std::string(99, 'L'));
 }

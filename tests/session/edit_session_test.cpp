@@ -25,8 +25,7 @@ int CountColour(const QImage &image, QRgb colour) {
 }
 
 TEST_F(SessionTest, MarksStayDuringThePauseAndGoWithTheRedraw) {
-  Put("JWC_TEMP.TXT", kTwoPoints);
-  session::EditSession &s = Start();
+  session::EditSession &s = Start(kTwoPoints);
   s.ChooseMode(session::kLineMode);
   s.ChooseColour(2); // pen 2: black
   const QRgb ink = qRgb(0, 0, 0);
@@ -48,8 +47,7 @@ TEST_F(SessionTest, MarksStayDuringThePauseAndGoWithTheRedraw) {
 }
 
 TEST_F(SessionTest, RubberBoxesAreDrawnInXorAndLeaveNoTrace) {
-  Put("JWC_TEMP.TXT", kTwoPoints);
-  session::EditSession &s = Start();
+  session::EditSession &s = Start(kTwoPoints);
   const QImage before = Area();
   s.PointerPressed({500, 500, session::kLeftButton, session::kLeftButton});
   for (QPoint p : {QPoint(520, 530), QPoint(640, 610), QPoint(505, 490)})
@@ -62,8 +60,7 @@ TEST_F(SessionTest, RubberBoxesAreDrawnInXorAndLeaveNoTrace) {
 }
 
 TEST_F(SessionTest, PaintPutsTheLastPictureBack) {
-  Put("JWC_TEMP.TXT", kTwoPoints);
-  session::EditSession &s = Start();
+  session::EditSession &s = Start(kTwoPoints);
   s.ChooseMode(session::kLineMode);
   s.PointerPressed({500, 500, session::kLeftButton, session::kLeftButton});
   s.PointerMoved(600, 600); // a trace dot
@@ -82,8 +79,7 @@ TEST_F(SessionTest, PaintPutsTheLastPictureBack) {
 }
 
 TEST_F(SessionTest, MiddleDragMovesTheSnapshotUntilTheRelease) {
-  Put("JWC_TEMP.TXT", kTwoPoints);
-  session::EditSession &s = Start();
+  session::EditSession &s = Start(kTwoPoints);
   s.PointerPressed({400, 400, session::kMiddleButton, session::kMiddleButton});
   s.PointerMoved(430, 380);
   // The origin cross, at pixel (50, 800), shows 30 right and 20 up; the
@@ -102,8 +98,7 @@ TEST_F(SessionTest, EscHeldStopsALongRedrawAndIsNoDeletion) {
   std::string image = "hq\r\nbz\r\n";
   for (int i = 0; i < 500; ++i)
     image += std::to_string(i) + " 0 " + std::to_string(i) + " 100\r\n";
-  Put("JWC_TEMP.TXT", image);
-  session::EditSession &s = Start();
+  session::EditSession &s = Start(image);
   EXPECT_GT(services_.escape_queries, 10);
   services_.escape_held = true;
   const int asked = services_.escape_queries;
@@ -120,8 +115,7 @@ TEST_F(SessionTest, EscHeldStopsALongRedrawAndIsNoDeletion) {
 }
 
 TEST_F(SessionTest, DeletionWaitsForEscToComeUpButNotForEver) {
-  Put("JWC_TEMP.TXT", kTwoPoints);
-  session::EditSession &s = Start();
+  session::EditSession &s = Start(kTwoPoints);
   s.ChooseMode(session::kLineMode);
   Drag({300, 300}, {500, 400});
   const int paused = services_.paused_ms;
@@ -142,8 +136,7 @@ TEST_F(SessionTest, WriterShowsItsProgressAndEscEmptiesItsOutput) {
   const std::string of = "\x81\x5E"
                          "253";
   for (const bool esc : {false, true}) {
-    Put("JWC_TEMP.TXT", image);
-    session::EditSession &s = Start();
+    session::EditSession &s = Start(image);
     s.ChooseMode(session::kLineMode);
     Drag({300, 300}, {500, 400}); // (25, 50) to (45, 40)
     events_.progress.clear();
@@ -166,8 +159,7 @@ TEST_F(SessionTest, WriterShowsItsProgressAndEscEmptiesItsOutput) {
 }
 
 TEST_F(SessionTest, ZoomStopsBeforeTheViewDegenerates) {
-  Put("JWC_TEMP.TXT", kTwoPoints);
-  session::EditSession &s = Start(200, 200);
+  session::EditSession &s = Start(kTwoPoints, 200, 200);
   for (int i = 0; i < 200; ++i)
     s.KeyPressed(Key::PageUp, false);
   EXPECT_LE(s.View().ViewScale, 1e10);

@@ -18,8 +18,7 @@ namespace {
 using session::Key;
 
 TEST_F(SessionTest, PartialRedrawsGiveTheFullRendersPixels) {
-  Put("JWC_TEMP.TXT", render::MixedDrawing(5, 2500));
-  session::EditSession &s = Start(640, 480);
+  session::EditSession &s = Start(render::MixedDrawing(5, 2500), 640, 480);
   const std::size_t drawn_before =
       s.Model().Lines.Count() + s.Model().Arcs.Count();
   std::mt19937 rng(17);

@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvik::test {
@@ -50,8 +51,12 @@ public:
 class SessionTest : public ScratchDir {
 protected:
   // Starts the session on a `w` x `h` area and renders the first picture,
-  // as the window's first paint does.
-  session::EditSession &Start(int w = 1000, int h = 1000) {
+  // as the window's first paint does; with `image` as the exchange file
+  // unless it is empty (the folder is then as the test left it).
+  session::EditSession &Start(std::string_view image = {}, int w = 1000,
+                              int h = 1000) {
+    if (!image.empty())
+      Put("JWC_TEMP.TXT", std::string(image));
     surface_ = std::make_unique<AreaSurface>(w, h);
     session_ = std::make_unique<session::EditSession>(
         session::ProgramFiles::InFolder(dir_.string(), "orvik"),

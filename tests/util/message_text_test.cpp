@@ -4,17 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace orvik {
 namespace {
 
 TEST(EchoForMessage, IsShortAndHarmless) {
-  struct Row {
-    std::string_view text;
-    std::size_t max;
-    Cut cut;
-    const char *echo;
-  };
-  const Row rows[] = {
+  const std::tuple<std::string_view, std::size_t, Cut, const char *> rows[] = {
       {"jump 1 2", 80, Cut::End, "jump 1 2"},
       // An escape sequence and a line break stay visible but inert.
       {"a\x1b[2Jb\r\n\x7f", 80, Cut::End, "a\\x1B[2Jb\\x0D\\x0A\\x7F"},
@@ -25,8 +21,8 @@ TEST(EchoForMessage, IsShortAndHarmless) {
       // A third of 9 from the start, the rest from the end.
       {"/a/b/c/d/e/JWC_TEMP.TXT", 9, Cut::Middle, "/a/...MP.TXT"},
   };
-  for (const Row &r : rows)
-    EXPECT_EQ(EchoForMessage(r.text, r.max, r.cut), r.echo) << r.text;
+  for (const auto &[text, max, cut, echo] : rows)
+    EXPECT_EQ(EchoForMessage(text, max, cut), echo) << text;
   const std::string huge(10'000'000, 'x');
   EXPECT_EQ(EchoForMessage(huge).size(), 83u);
 }
