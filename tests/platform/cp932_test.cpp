@@ -11,12 +11,12 @@ namespace {
 
 TEST(Cp932, DecodesAsWindowsDoes) {
   const std::pair<const char *, std::u16string> rows[] = {
-      {"A\xB1", u"A\uFF71"},                 // ASCII, half-width katakana ｱ
-      {"\x8A\xBF\x8E\x9A", u"\u6F22\u5B57"}, // 漢字
-      {"\x87\x40\x87\x75", u"\u2460\u33A1"}, // ① ㎡ (NEC row 13)
-      {"\xFB\xFC\xEE\xE0", u"\u9AD9\u9AD9"}, // 髙 (IBM, NEC-selected IBM)
-      {"\xED\x95\xEE\xEF", u"\uFA11\u2170"}, // 﨑 ⅰ
-      {"\xF0\x40", u"\uE000"},               // user-defined area
+      {"A\xB1\xA1\xDF", u"A\uFF71\uFF61\uFF9F"}, // ASCII, half-width ｱ｡ﾟ
+      {"\x8A\xBF\x8E\x9A", u"\u6F22\u5B57"},     // 漢字
+      {"\x87\x40\x87\x75", u"\u2460\u33A1"},     // ① ㎡ (NEC row 13)
+      {"\xFB\xFC\xEE\xE0", u"\u9AD9\u9AD9"},     // 髙 (IBM, NEC-selected IBM)
+      {"\xED\x95\xEE\xEF", u"\uFA11\u2170"},     // 﨑 ⅰ
+      {"\xF0\x40", u"\uE000"},                   // user-defined area
       // Not characters: an unmapped pair, a lone lead byte at the end, a
       // lead byte whose next byte cannot follow it (read on its own), and
       // the bytes 0x7F, 0x80, 0xA0, 0xFD..0xFF.
