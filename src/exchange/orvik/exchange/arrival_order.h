@@ -27,8 +27,9 @@ public:
 
   // Appends an element of `kind` (1..15), which its list is about to get.
   void Append(EntKind kind) {
-    kinds_.Append() = static_cast<std::uint8_t>(kind);
-    ++counts_[Slot(kind)];
+    const std::size_t slot = Slot(kind);
+    kinds_.Append() = static_cast<std::uint8_t>(slot);
+    ++counts_[slot];
   }
   // Takes back the newest entry; nothing when there is none.
   void RemoveLast() {
