@@ -69,23 +69,35 @@ bool ExchangeReader::ParseElementRecord(std::string_view key, int n) {
     ReadSolid(n);
   } else if ((key == "sc" || key == "se") && n >= 9) {
     TJwwEntSolidArc &s = key == "sc"
-                             ? m.AppendElement(m.SolidsSc, EntKind::SolidSc)
-                             : m.AppendElement(m.SolidsSe, EntKind::SolidSe);
-    s.Rgb = m.Attr.CurSolidRgb;
+                             ? AppendSolid(m.SolidsSc, EntKind::SolidSc)
+                             : AppendSolid(m.SolidsSe, EntKind::SolidSe);
     ReadOutline(s.Outline);
     s.Code = Int(8);
   } else if ((key == "so" || key == "sg") && n >= 9) {
     TJwwEntSolidRing &s = key == "so"
-                              ? m.AppendElement(m.SolidsSo, EntKind::SolidSo)
-                              : m.AppendElement(m.SolidsSg, EntKind::SolidSg);
-    s.Rgb = m.Attr.CurSolidRgb;
+                              ? AppendSolid(m.SolidsSo, EntKind::SolidSo)
+                              : AppendSolid(m.SolidsSg, EntKind::SolidSg);
     ReadOutline(s.Outline);
     s.InnerRadius = Real(8);
   } else {
     return false;
   }
+  // A curve solid's group runs on through its solids; any other element
+  // ends a curve group, as it ends a polyline.
+  if (key[0] != 's')
+    m.InCurveGroup = false;
   EndElementRecord();
   return true;
+}
+
+// A solid with the current solid colour; inside a curve group it belongs
+// to the curve.
+template <class T>
+T &ExchangeReader::AppendSolid(GrowableList<T> &list, EntKind kind) {
+  T &s = m_.AppendElement(list, kind);
+  s.Rgb = m_.Attr.CurSolidRgb;
+  s.Attr.InCurveGroup = m_.InCurveGroup;
+  return s;
 }
 
 // "pt" with X and Y, or with marker scale, angle and code as well.
@@ -189,23 +201,20 @@ void ExchangeReader::ReadSolid(int n) {
   else if (Same(p2, p1))
     AddSolid3(p1.x, p1.y, p3.x, p3.y, p4.x, p4.y);
   else {
-    TJwwEntSolid4 &s = m_.AppendElement(m_.Solids4, EntKind::Solid4);
-    s.Rgb = m_.Attr.CurSolidRgb;
+    TJwwEntSolid4 &s = AppendSolid(m_.Solids4, EntKind::Solid4);
     s.X1 = p1.x, s.Y1 = p1.y, s.X2 = p2.x, s.Y2 = p2.y;
     s.X3 = p3.x, s.Y3 = p3.y, s.X4 = p4.x, s.Y4 = p4.y;
   }
 }
 
 void ExchangeReader::AddSolid2(double x1, double y1, double x2, double y2) {
-  TJwwEntSolid2 &s = m_.AppendElement(m_.Solids2, EntKind::Solid2);
-  s.Rgb = m_.Attr.CurSolidRgb;
+  TJwwEntSolid2 &s = AppendSolid(m_.Solids2, EntKind::Solid2);
   s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2;
 }
 
 void ExchangeReader::AddSolid3(double x1, double y1, double x2, double y2,
                                double x3, double y3) {
-  TJwwEntSolid3 &s = m_.AppendElement(m_.Solids3, EntKind::Solid3);
-  s.Rgb = m_.Attr.CurSolidRgb;
+  TJwwEntSolid3 &s = AppendSolid(m_.Solids3, EntKind::Solid3);
   s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2, s.X3 = x3, s.Y3 = y3;
 }
 
@@ -223,6 +232,7 @@ void ExchangeReader::ParseBareLine() {
   } else {
     TJwwEntLine &l = m.AppendElement(m.Lines, EntKind::Line);
     l.PolylineNo = m.InPolyline ? m.PolylineNo : 0;
+    l.Attr.InCurveGroup = m.InCurveGroup;
     l.X1 = Real(0);
     l.Y1 = Real(1);
     l.X2 = Real(2);

@@ -41,12 +41,16 @@ bool Drawable(const TJwwSolidOutline &o) {
 
 void RecordWriter::WriteElement(const TJwwEntOrder &entry) {
   // An order entry always points into its list; the check keeps a damaged
-  // entry from reading past the list.
+  // entry from reading past the list. The host keeps its curve objects when
+  // it takes the result back, so the lines and solids that arrived inside
+  // one are left out: they would be drawn twice.
   const auto i = static_cast<std::size_t>(entry.Index);
   pending_z_ = 0;
-  std::size_t count = 0;
-  if (!VisitList(m_, entry.Kind, [&count](auto &l) { count = l.Count(); }) ||
-      i >= count)
+  bool skip = true;
+  VisitList(m_, entry.Kind, [i, &skip](auto &l) {
+    skip = i >= l.Count() || l[i].Attr.InCurveGroup;
+  });
+  if (skip)
     return;
   DrawingModel &m = m_;
   switch (entry.Kind) {

@@ -18,6 +18,7 @@ void ResetValues(DrawingModel &m) {
   m.LineWidthSeen = false;
   m.PolylineNo = 0;
   m.InPolyline = false;
+  m.InCurveGroup = false;
   m.DimPending = false;
   m.PendingDimLine = TJwwEntLine{};
   m.PendingDimLine.Attr.Colour = 1;

@@ -181,6 +181,7 @@ bool ExchangeReader::ParseAttributeRecord(std::string_view key, int n) {
     return false;
   }
   m_.InPolyline = false;
+  m_.InCurveGroup = false;
   return true;
 }
 
@@ -189,12 +190,15 @@ bool ExchangeReader::ParseMarkerRecord(std::string_view key, int n) {
   if (key == "pl") {
     ++m_.PolylineNo;
     m_.InPolyline = true;
+    m_.InCurveGroup = true;
     m_.DimPending = false;
   } else if (key == "msg") {
     m_.DimPending = true;
     m_.InPolyline = false;
+    m_.InCurveGroup = false;
   } else if (key == "#") {
     m_.InPolyline = false;
+    m_.InCurveGroup = false;
     m_.DimPending = false;
   } else if (StartsWith(key, "hp") && n >= 3) {
     ReadIndicatedPoint(key);

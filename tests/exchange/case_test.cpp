@@ -106,7 +106,8 @@ std::string Element(DrawingModel &m, const TJwwEntOrder &e) {
     return Line("block", m.Blocks[i].X, m.Blocks[i].Y, m.Blocks[i].Name);
   std::string s;
   VisitList(m, e.Kind, [&](const auto &list) {
-    s = Line(kKindNames[static_cast<int>(e.Kind)], "pick", list[i].Attr.PickNo);
+    s = Line(kKindNames[static_cast<int>(e.Kind)], "pick", list[i].Attr.PickNo,
+             list[i].Attr.InCurveGroup ? "curve" : "");
   });
   if (e.Kind == EntKind::Line)
     s = Line(s, "polyline", m.Lines[i].PolylineNo);

@@ -35,6 +35,11 @@ enum class EntKind : std::int32_t {
 // Layer and ZFlags hold a hexadecimal digit or five bits, so a byte each
 // serves; they come last, keeping the header at 20 bytes (a million
 // elements are read into memory).
+//
+// InCurveGroup is no attribute: the reader sets it for a line or solid that
+// arrived inside a curve group ("pl" up to the record that ends the group).
+// The host keeps its curve objects when it takes the result back, so such
+// an element is shown and snapped to but never handed back.
 struct TJwwEntAttr {
   std::int32_t PickNo = 0; // last "hhp" number; kept, never written
   std::int32_t Colour = 0; // pen number; point/text colour for those kinds
@@ -43,7 +48,9 @@ struct TJwwEntAttr {
   std::uint8_t Group = 0;  // layer group 0..15
   std::uint8_t Layer = 0;  // layer 0..15 within the group
   std::uint8_t ZFlags = 0; // bit 0 "z1" .. bit 4 "z5"
+  bool InCurveGroup = false;
 };
+static_assert(sizeof(TJwwEntAttr) == 20, "the header stays 20 bytes");
 
 struct TJwwEntLine {
   TJwwEntAttr Attr;
@@ -96,7 +103,8 @@ struct TJwwEntDim {
   TJwwEntText Text; // TextClass always 2
 };
 
-// Block insertions are read and shown but never handed back.
+// Block insertions are read but neither drawn, snapped to nor handed back:
+// the host keeps them when it takes the result back.
 struct TJwwEntBlk {
   TJwwEntAttr Attr;
   double X = 0, Y = 0;

@@ -96,6 +96,11 @@ public:
   bool LineWidthSeen = false;
   std::int32_t PolylineNo = 0;
   bool InPolyline = false;
+  // Inside a curve group: from "pl" to the next attribute record that ends
+  // a polyline, a lone "#", "msg", another "pl" or an element that is
+  // neither a line nor a solid. Unlike InPolyline it runs on through the
+  // solids of a curve solid.
+  bool InCurveGroup = false;
   bool DimPending = false;
   TJwwEntLine PendingDimLine;
 

@@ -39,6 +39,7 @@ private:
   void ReadText(std::int32_t text_class);
   void FillText(TJwwEntText &text, std::int32_t text_class);
   void ReadSolid(int n);
+  template <class T> T &AppendSolid(GrowableList<T> &list, EntKind kind);
   void AddSolid2(double x1, double y1, double x2, double y2);
   void AddSolid3(double x1, double y1, double x2, double y2, double x3,
                  double y3);
