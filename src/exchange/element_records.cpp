@@ -218,8 +218,10 @@ void ExchangeReader::AddSolid3(double x1, double y1, double x2, double y2,
   s.X1 = x1, s.Y1 = y1, s.X2 = x2, s.Y2 = y2, s.X3 = x3, s.Y3 = y3;
 }
 
-// A bare four-field line: a line element, or the line part of a pending
-// dimension. Either way the z flags are used up.
+// A bare four-field line: a line element, which uses up the z flags, or
+// the line part of a pending dimension, which leaves them to the dimension:
+// the writer puts a dimension's z flags before its "msg", so taking them
+// here would lose them on the way back.
 void ExchangeReader::ParseBareLine() {
   DrawingModel &m = m_;
   if (m.DimPending) {
@@ -229,15 +231,15 @@ void ExchangeReader::ParseBareLine() {
     m.PendingDimLine.Y1 = Real(1);
     m.PendingDimLine.X2 = Real(2);
     m.PendingDimLine.Y2 = Real(3);
-  } else {
-    TJwwEntLine &l = m.AppendElement(m.Lines, EntKind::Line);
-    l.PolylineNo = m.InPolyline ? m.PolylineNo : 0;
-    l.Attr.InCurveGroup = m.InCurveGroup;
-    l.X1 = Real(0);
-    l.Y1 = Real(1);
-    l.X2 = Real(2);
-    l.Y2 = Real(3);
+    return;
   }
+  TJwwEntLine &l = m.AppendElement(m.Lines, EntKind::Line);
+  l.PolylineNo = m.InPolyline ? m.PolylineNo : 0;
+  l.Attr.InCurveGroup = m.InCurveGroup;
+  l.X1 = Real(0);
+  l.Y1 = Real(1);
+  l.X2 = Real(2);
+  l.Y2 = Real(3);
   m.Attr.CurZFlags = 0;
 }
 
