@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -55,6 +56,29 @@ TEST(DrawingModel, AddsTakesBackAndStartsAfresh) {
   EXPECT_EQ(m.ElementCount(), 0u);
   EXPECT_EQ(m.GroupScale[3], 1.0);
   EXPECT_TRUE(out.Empty());
+}
+
+// The divisor of a layer group: its scale, but 1 for a group outside
+// 0..15 (the header's 255 among them) and for a scale nothing can divide
+// by, and 1 for every group under sheet coordinates.
+TEST(DrawingModel, ScaleOfGroup) {
+  DrawingModel m;
+  for (std::size_t g = 0; g < 16; ++g)
+    m.GroupScale[g] = 10.0 + static_cast<double>(g);
+  m.GroupScale[2] = 0;
+  m.GroupScale[3] = -1e-101;
+  m.GroupScale[4] = std::numeric_limits<double>::infinity();
+  m.GroupScale[5] = -50;
+  m.GroupScale[6] = 1e-100;
+  const std::pair<std::int32_t, double> rows[] = {
+      {0, 10},     {1, 11},  {2, 1},  {3, 1},   {4, 1}, {5, -50},
+      {6, 1e-100}, {15, 25}, {16, 1}, {255, 1}, {-1, 1}};
+  for (const auto &[group, scale] : rows)
+    EXPECT_EQ(m.ScaleOfGroup(group), scale) << "group " << group;
+  m.Attr.FirstGroup = 1;
+  EXPECT_EQ(m.DrawingScale(), 11);
+  m.SheetCoords = true;
+  EXPECT_EQ(m.ScaleOfGroup(1), 1);
 }
 
 // Blocks from regions of every size, the large ones populated by the

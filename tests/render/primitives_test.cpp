@@ -198,6 +198,55 @@ TEST_F(Recorded, PointMarkers) {
   }
 }
 
+// Each outline and arrowhead symbol's corners, in the marker's own frame
+// (1 = 1 mm at scale 1): the three strokes of the star 60 degrees apart,
+// the plus, the cross and the slash at 45 degrees, the square, the
+// equilateral triangle of circumradius 5/3 standing on its base, and the
+// arrowheads pointing along +x. Drawn at scale 0.4 turned by 0.3 rad at
+// 100 px per mm, every corner lands on its turned place within a pixel.
+TEST_F(Recorded, MarkerCornersTurnWithTheMarker) {
+  view_ = test::ViewOf(1000, 1000, 0, 0, 100);
+  const double c30 = std::cos(kPi / 6), h = 1.25, t = 5.0 / 3;
+  const double d = 2.5 * std::cos(kPi / 4), e = h * std::cos(kPi / 4);
+  using Corners = std::vector<std::pair<double, double>>;
+  const std::pair<int, Corners> rows[] = {
+      {-1,
+       {{0, h},
+        {0, -h},
+        {h * c30, h / 2},
+        {-h * c30, -h / 2},
+        {-h * c30, h / 2},
+        {h * c30, -h / 2}}},
+      {-4, {{0, h}, {0, -h}, {-h, 0}, {h, 0}}},
+      {-7, {{e, e}, {-e, -e}, {-e, e}, {e, -e}}},
+      {10, {{d, d}, {-d, -d}}},
+      {9, {{0, 0}, {-7.5, h}, {0, 0}, {-7.5, -h}}},
+      {-5, {{-h, -h}, {h, -h}, {h, h}, {-h, h}, {-h, -h}}},
+      {-6, {{0, t}, {-t * c30, -t / 2}, {t * c30, -t / 2}, {0, t}}},
+      {1, {{0, 0}, {-7.5, h}, {-7.5, -h}}},
+      {11, {{0, 0}, {-7.5, h}, {-7.5, -h}}},
+      {5, {{-h, -h}, {h, -h}, {h, h}, {-h, h}}}};
+  const double scale = 0.4, angle = 0.3;
+  for (const auto &[code, corners] : rows) {
+    DrawPointMarker(p_, code, 0, 1, scale, angle, 0, 0);
+    std::vector<PixelPoint> drawn;
+    for (const CanvasCall &c : canvas_.Calls()) {
+      if (c.op == CanvasOp::MoveTo || c.op == CanvasOp::LineTo)
+        drawn.push_back({c.a, c.b});
+      drawn.insert(drawn.end(), c.points.begin(), c.points.end());
+    }
+    canvas_.Clear();
+    ASSERT_EQ(drawn.size(), corners.size()) << code;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+      const auto [u, v] = corners[i];
+      const double x = scale * (u * std::cos(angle) - v * std::sin(angle));
+      const double y = scale * (u * std::sin(angle) + v * std::cos(angle));
+      EXPECT_NEAR(drawn[i].x, 500 + 100 * x, 1) << code << " corner " << i;
+      EXPECT_NEAR(drawn[i].y, 500 - 100 * y, 1) << code << " corner " << i;
+    }
+  }
+}
+
 // On a border is outside. Segments inside stay, across borders are cut
 // (interpolated from the unclipped first end), beyond one border or
 // clipped down to a point are invisible. Pixels round halves away from

@@ -5,6 +5,8 @@
 
 #include "session_fixture.h"
 
+#include "orvik/session/ui_texts.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -196,6 +198,30 @@ TEST_F(SessionTest, LeftoversOfKilledWritesGoAtTheNextStart) {
   EXPECT_FALSE(fs::exists(dir_ / "orvik.dat.orvik-12345678.tmp"));
   EXPECT_TRUE(fs::exists(dir_ / "JWC_TEMP.TXT.orvik-feedface.tmp"));
   ::close(held);
+}
+
+// The message of a failed hand-back names the cause a drafter can mend:
+// one row per error, and the advice only while the strokes are kept.
+TEST(HandBackMessage, NamesTheCause) {
+  using session::text::kDiskFull, session::text::kNotWritable;
+  const std::string head = std::string(session::text::kHandBackFailed) + "\n";
+  const std::string advice = std::string("\n") + session::text::kTryAgain;
+  const std::error_code io = std::make_error_code(std::errc::io_error);
+  const std::pair<std::errc, std::string> rows[] = {
+      {std::errc::no_space_on_device, kDiskFull},
+      {std::errc::file_too_large, kDiskFull},
+      {std::errc::permission_denied, kNotWritable},
+      {std::errc::operation_not_permitted, kNotWritable},
+      {std::errc::read_only_file_system, kNotWritable},
+      {std::errc::io_error, session::text::kOtherCause + io.message()}};
+  for (const auto &[error, cause] : rows) {
+    const session::HandBackFailure f{"JWC_TEMP.TXT",
+                                     std::make_error_code(error), true};
+    EXPECT_EQ(session::HandBackMessage(f), head + cause + advice) << cause;
+  }
+  const session::HandBackFailure closing{"JWC_TEMP.TXT", io, false};
+  EXPECT_EQ(session::HandBackMessage(closing),
+            head + session::text::kOtherCause + io.message());
 }
 
 } // namespace
