@@ -56,6 +56,13 @@ TEST(DrawingModel, AddsTakesBackAndStartsAfresh) {
   EXPECT_EQ(m.ElementCount(), 0u);
   EXPECT_EQ(m.GroupScale[3], 1.0);
   EXPECT_TRUE(out.Empty());
+  // What the user draws is never part of a curve object, even when the
+  // file ended inside one.
+  DrawingModel c = test::Read("pl\r\n 0 0 1 0\r\n");
+  c.AddLine(0, 0, 5, 5);
+  EXPECT_EQ(
+      std::pair(c.Lines[0].Attr.InCurveGroup, c.Lines[1].Attr.InCurveGroup),
+      std::pair(true, false));
 }
 
 // The divisor of a layer group: its scale, but 1 for a group outside

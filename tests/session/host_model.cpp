@@ -53,13 +53,6 @@ std::string Number(std::string_view s) {
   return std::string(buffer, std::to_chars(buffer, buffer + 32, v).ptr);
 }
 
-int Int(std::string_view s) { return std::stoi("0" + std::string(s)); }
-
-int HexDigit(std::string_view key) {
-  const char c = key.size() > 2 ? key[2] : '0';
-  return std::stoi(std::string(1, c), nullptr, 16);
-}
-
 bool StartsWith(std::string_view s, std::string_view prefix) {
   return s.substr(0, prefix.size()) == prefix;
 }
@@ -67,7 +60,8 @@ bool StartsWith(std::string_view s, std::string_view prefix) {
 constexpr std::string_view kTextKeys[] = {"ch", "cv", "cs", "cr", "co",
                                           "cp", "ct", "ck", "cz", "c2"};
 
-// The host's running state while it reads a file.
+// The host's running state while it reads a file: the value of each
+// attribute record by its key ("lg", "lc", "cn", "font", "rgb", ...).
 class HostReader {
 public:
   void Read(std::string_view line);
@@ -76,25 +70,27 @@ public:
 private:
   bool Attribute(std::string_view key, const Record &r);
   void Element(std::string_view key, const Record &r);
-  void Add(const std::string &kind, const std::string &attributes,
-           const Record &r, std::size_t first_value, bool member);
-  std::string Layer() const {
-    return "g" + std::to_string(g_) + " l" + std::to_string(l_);
+  // The attributes `names` as they stand now.
+  std::string Now(std::initializer_list<const char *> names) {
+    std::string s;
+    for (const char *name : names)
+      s += std::string(" ") + name + ":" + state_[name];
+    return s;
   }
-  std::string Pen() const {
-    return " c" + std::to_string(c_) + " t" + std::to_string(t_) + " w" +
-           std::to_string(w_);
-  }
-  std::string TextAttributes() const {
-    return " cn" + cn_ + " cc" + std::to_string(cc_) + " font" + font_;
-  }
-  std::string Fill() const {
-    return c_ == 10 ? " rgb" + std::to_string(rgb_) : " c" + std::to_string(c_);
+  void Add(std::string text, const Record &r, std::size_t first, bool member) {
+    text += " z" + std::to_string(z_) + " |";
+    for (std::size_t i = first; i < r.fields.size(); ++i)
+      text += " " + Number(r.fields[i]);
+    drawing.push_back({text + " \"" + std::string(r.quoted),
+                       member ? curves_ : 0, r.fields[0] == "BL"});
+    z_ = 0;
+    dimension_ = false;
   }
 
-  int g_ = 0, l_ = 0, c_ = 1, t_ = 1, w_ = 0, rgb_ = 0, pn_ = 1, cc_ = 0;
+  std::map<std::string, std::string> state_ = {
+      {"lg", "0"}, {"ly", "0"}, {"lc", "1"}, {"lt", "1"},  {"lw", "0"},
+      {"cn", "1"}, {"cc", "0"}, {"pn", "1"}, {"rgb", "0"}, {"font", ""}};
   int z_ = 0, curves_ = 0;
-  std::string cn_ = "1", font_;
   bool in_curve_ = false, dimension_ = false;
   std::string dimension_line_;
 };
@@ -124,80 +120,64 @@ void HostReader::Read(std::string_view line) {
 }
 
 bool HostReader::Attribute(std::string_view key, const Record &r) {
-  const auto value = [&key] { return Int(key.substr(2)); };
-  if (StartsWith(key, "lg"))
-    g_ = HexDigit(key);
-  else if (StartsWith(key, "ly"))
-    l_ = HexDigit(key);
-  else if (StartsWith(key, "lc")) {
-    c_ = value();
-    if (c_ == 10 && r.fields.size() > 1)
-      rgb_ = Int(r.fields[1]);
-  } else if (StartsWith(key, "lt"))
-    t_ = value();
-  else if (StartsWith(key, "lw"))
-    w_ = value();
-  else if (key == "cn" && StartsWith(r.quoted, "$"))
-    font_ = std::string(r.quoted.substr(1));
-  else if (StartsWith(key, "cn")) {
-    cn_ = std::to_string(value());
-    for (std::size_t i = 1; cn_ == "0" && r.fields.size() == 5 && i < 5; ++i)
-      cn_ += " " + Number(r.fields[i]);
-  } else if (StartsWith(key, "cc"))
-    cc_ = value();
-  else if (StartsWith(key, "pn"))
-    pn_ = value();
-  else
-    return false;
-  return true;
+  if (key == "cn" && StartsWith(r.quoted, "$")) {
+    state_["font"] = r.quoted.substr(1);
+    return true;
+  }
+  for (const char *name : {"lg", "ly", "lc", "lt", "lw", "cn", "cc", "pn"}) {
+    if (!StartsWith(key, name))
+      continue;
+    std::string value(key.substr(2));
+    if (key[0] == 'l' && (key[1] == 'g' || key[1] == 'y'))
+      value = std::to_string(std::stoi("0" + value.substr(0, 1), nullptr, 16));
+    else
+      value = Number(value);
+    if (key == "lc10" && r.fields.size() > 1)
+      state_["rgb"] = r.fields[1];
+    for (std::size_t i = 1; value == "0" && name == std::string_view("cn") &&
+                            r.fields.size() == 5 && i < 5;
+         ++i)
+      value += " " + Number(r.fields[i]);
+    state_[name] = value;
+    return true;
+  }
+  return false;
 }
 
 void HostReader::Element(std::string_view key, const Record &r) {
   const std::size_t n = r.fields.size();
-  const std::string layer = Layer();
-  const bool is_text = std::find(std::begin(kTextKeys), std::end(kTextKeys),
-                                 key) != std::end(kTextKeys);
-  if (key == "ci") {
-    Add("ci", layer + Pen(), r, 1, false);
-  } else if (is_text && key == "cs" && dimension_) {
-    Add("msg " + dimension_line_, layer + TextAttributes(), r, 1, false);
-  } else if (is_text) {
-    Add(std::string(key), layer + TextAttributes(), r, 1, false);
-  } else if (key == "pt") {
-    Add("pt", layer + " pn" + std::to_string(pn_) + " w" + std::to_string(w_),
+  const bool text = std::find(std::begin(kTextKeys), std::end(kTextKeys),
+                              key) != std::end(kTextKeys);
+  const bool solid =
+      key == "sl" || key == "sc" || key == "se" || key == "so" || key == "sg";
+  const std::string k(key);
+  if (key == "ci" || key == "BL" || key == "pt") {
+    Add(k + (key == "ci"   ? Now({"lg", "ly", "lc", "lt", "lw"})
+             : key == "pt" ? Now({"lg", "ly", "pn", "lw"})
+                           : Now({"lg", "ly"})),
         r, 1, false);
-  } else if (key == "BL") {
-    Add("BL", layer, r, 1, false);
-    drawing.back().block = true;
-  } else if (key == "sl" || key == "sc" || key == "se" || key == "so" ||
-             key == "sg") {
+  } else if (text) {
+    Add((key == "cs" && dimension_ ? "msg " + dimension_line_ + " " : k) +
+            Now({"lg", "ly", "cn", "cc", "font"}),
+        r, 1, false);
+  } else if (solid) {
     const bool width = (key == "sl" && n == 5) || key == "se";
-    Add(std::string(key),
-        layer + Fill() + (width ? " w" + std::to_string(w_) : ""), r, 1,
+    const std::string fill = state_["lc"] == "10" ? Now({"rgb"}) : Now({"lc"});
+    Add(k + Now({"lg", "ly"}) + fill + (width ? Now({"lw"}) : ""), r, 1,
         in_curve_);
     return; // a curve solid's group goes on through its solids
   } else if (n == 4 && dimension_) {
-    dimension_line_ = layer + Pen();
+    dimension_line_ = Now({"lg", "ly", "lc", "lt", "lw"});
     for (std::string_view v : r.fields)
       dimension_line_ += " " + Number(v);
     return; // the dimension's "cs" takes the z flags
   } else if (n == 4) {
-    Add("line", layer + Pen(), r, 0, in_curve_);
+    Add("line" + Now({"lg", "ly", "lc", "lt", "lw"}), r, 0, in_curve_);
+    return;
+  } else {
     return;
   }
   in_curve_ = false;
-}
-
-void HostReader::Add(const std::string &kind, const std::string &attributes,
-                     const Record &r, std::size_t first_value, bool member) {
-  std::string text =
-      kind + " | " + attributes + " z" + std::to_string(z_) + " |";
-  for (std::size_t i = first_value; i < r.fields.size(); ++i)
-    text += " " + Number(r.fields[i]);
-  text += " \"" + std::string(r.quoted);
-  drawing.push_back({text, member ? curves_ : 0, false});
-  z_ = 0;
-  dimension_ = false;
 }
 
 } // namespace
