@@ -110,6 +110,15 @@ void PrintPanel(const session::PanelState &p, std::ostream &out) {
       << (p.sheet_units ? text::kSheetUnit : text::kRealUnit) << "\n";
 }
 
+// One end of a pen with three buttons that senses pressure.
+std::unique_ptr<QPointingDevice> PenEnd(const char *name,
+                                        QPointingDevice::PointerType end) {
+  return std::make_unique<QPointingDevice>(
+      name, 1, QInputDevice::DeviceType::Stylus, end,
+      QInputDevice::Capability::Position | QInputDevice::Capability::Pressure,
+      1, 3);
+}
+
 // Sends the script's input to the window as the platform would deliver it,
 // and prints what the reporting commands ask for.
 class Player {
@@ -135,22 +144,10 @@ private:
   Qt::MouseButtons held_;
   Qt::KeyboardModifiers modifiers_;
   // The devices as a tablet PC's system reports them.
-  const QPointingDevice pen_{"pen",
-                             1,
-                             QInputDevice::DeviceType::Stylus,
-                             QPointingDevice::PointerType::Pen,
-                             QInputDevice::Capability::Position |
-                                 QInputDevice::Capability::Pressure,
-                             1,
-                             3};
-  const QPointingDevice eraser_{"eraser",
-                                1,
-                                QInputDevice::DeviceType::Stylus,
-                                QPointingDevice::PointerType::Eraser,
-                                QInputDevice::Capability::Position |
-                                    QInputDevice::Capability::Pressure,
-                                1,
-                                3};
+  const std::unique_ptr<QPointingDevice> pen_ =
+      PenEnd("pen", QPointingDevice::PointerType::Pen);
+  const std::unique_ptr<QPointingDevice> eraser_ =
+      PenEnd("eraser", QPointingDevice::PointerType::Eraser);
   const QPointingDevice screen_{"touch screen",
                                 2,
                                 QInputDevice::DeviceType::TouchScreen,
@@ -217,10 +214,11 @@ void Player::Wheel(bool down, QPoint at) {
 // A tablet event of the pen's tip or eraser end; "pen leave" goes to the
 // application, as the platform sends it.
 void Player::Tablet(const ReplayCommand &c) {
-  const QPointingDevice &device = c.kind == Kind::Eraser ? eraser_ : pen_;
+  const QPointingDevice *device =
+      c.kind == Kind::Eraser ? eraser_.get() : pen_.get();
   if (c.phase == Phase::Leave) {
-    QTabletEvent leave(QEvent::TabletLeaveProximity, &device, {}, {}, 0, 0, 0,
-                       0, 0, 0, Qt::NoModifier, Qt::NoButton, Qt::NoButton);
+    QTabletEvent leave(QEvent::TabletLeaveProximity, device, {}, {}, 0, 0, 0, 0,
+                       0, 0, Qt::NoModifier, Qt::NoButton, Qt::NoButton);
     QApplication::sendEvent(qApp, &leave);
     return;
   }
@@ -238,8 +236,8 @@ void Player::Tablet(const ReplayCommand &c) {
       c.phase == Phase::Press || c.phase == Phase::Release ? Qt::LeftButton
                                                            : Qt::NoButton;
   const QPoint at(c.numbers[0], c.numbers[1]);
-  QTabletEvent event(type, &device, at, area_.mapToGlobal(at), down ? 0.5 : 0,
-                     0, 0, 0, 0, 0, Qt::NoModifier, button,
+  QTabletEvent event(type, device, at, area_.mapToGlobal(at), down ? 0.5 : 0, 0,
+                     0, 0, 0, 0, Qt::NoModifier, button,
                      down ? Qt::LeftButton : Qt::NoButton);
   QApplication::sendEvent(&area_, &event);
 }
