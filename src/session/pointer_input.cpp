@@ -99,13 +99,11 @@ void EditSession::PointerReleased(std::int32_t x, std::int32_t y) {
   ShowPreview();
 }
 
-// A pen near the tablet rules touches out, and ends a touch gesture that
-// the palm may have started.
+// A press or hover also ends an eraser stroke whose release was lost.
 void EditSession::PenPressed(std::int32_t x, std::int32_t y, PenEnd end) {
   PenNear();
-  if (end == PenEnd::Eraser)
-    erasing_ = true;
-  else
+  erasing_ = end == PenEnd::Eraser;
+  if (!erasing_)
     PointerPressed({x, y, kLeftButton, kLeftButton});
 }
 
@@ -125,14 +123,17 @@ void EditSession::PenReleased(std::int32_t x, std::int32_t y) {
 
 void EditSession::PenHovered(std::int32_t x, std::int32_t y) {
   PenNear();
+  erasing_ = false;
   PointerMoved(x, y);
 }
 
 void EditSession::PenLeft() {
-  pen_in_range_ = false;
+  pen_in_range_ = erasing_ = false;
   PointerLeft();
 }
 
+// A pen near the tablet rules touches out, and ends a touch gesture that
+// the palm may have started.
 void EditSession::PenNear() {
   pen_in_range_ = true;
   if (touch_.Active())
