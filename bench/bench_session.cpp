@@ -10,7 +10,11 @@
 //   (and redraws), timed apart as esc_ms, so the drawing does not grow;
 // - BM_ArrowStep: Left and Right in turn, 64 times zoomed in (six Page Up
 //   from the fitted view);
-// - BM_FitAll: Home, the extents and a full render of the fitted view.
+// - BM_FitAll: Home, the extents and a full render of the fitted view;
+// - BM_Hover: one step of a hovering pen in the line mode with the grid on,
+//   at the fitted view and 64 times zoomed in: the snap (or the grid node)
+//   under the pointer and its mark drawn into the overlay, each step at
+//   another pixel.
 // The others report read_ms, the best of three reads of the file measured
 // before any session started, and per_read, their own time over that. (A read
 // while a session of a million elements is alive is markedly slower; start-up
@@ -240,6 +244,33 @@ void FitAll(benchmark::State &state, Shape shape) {
   Report(state, s, total);
 }
 
+void Hover(benchmark::State &state, Shape shape) {
+  Session &s = TheSession(shape);
+  se::EditSession &session = *s.session;
+  session.KeyPressed(se::Key::Home, false);
+  for (int k = 0; k < state.range(0); ++k)
+    session.KeyPressed(se::Key::PageUp, false);
+  session.ChooseMode(se::kLineMode);
+  session.SetGridOn(true);
+  double total = 0;
+  std::int32_t i = 0;
+  for (auto _ : state) {
+    const std::int32_t x = 5 + (i * 577) % (kWidth - 10);
+    const std::int32_t y = 5 + (i * 331) % (kHeight - 10);
+    ++i;
+    const auto start = Clock::now();
+    session.PointerMoved(x, y);
+    const double seconds = Seconds(start);
+    state.SetIterationTime(seconds);
+    total += seconds;
+  }
+  session.PointerLeft();
+  session.SetGridOn(false);
+  session.ChooseMode(se::kScreenMode);
+  session.KeyPressed(se::Key::Home, false);
+  Report(state, s, total);
+}
+
 bool Register() {
   using orvik::bench::PerShape;
   const auto manual = [](benchmark::internal::Benchmark *b) {
@@ -249,6 +280,10 @@ bool Register() {
   PerShape("BM_Stroke", Stroke, manual);
   PerShape("BM_ArrowStep", ArrowStep, manual);
   PerShape("BM_FitAll", FitAll, manual);
+  PerShape("BM_Hover", Hover, [&manual](benchmark::internal::Benchmark *b) {
+    manual(b);
+    b->Arg(0)->Arg(6); // Page Up steps from the fitted view
+  });
   return true;
 }
 

@@ -11,6 +11,8 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QTabletEvent>
+#include <QTouchEvent>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -73,16 +75,23 @@ std::int32_t ModifierBits(Qt::KeyboardModifiers modifiers) {
   return bits;
 }
 
-// The pixel under the pointer (positions may have fractions).
-QPoint PixelOf(const QMouseEvent &e) {
-  return {static_cast<int>(std::floor(e.position().x())),
-          static_cast<int>(std::floor(e.position().y()))};
+// The pixel under a position (positions may have fractions).
+QPoint PixelAt(QPointF at) {
+  return {static_cast<int>(std::floor(at.x())),
+          static_cast<int>(std::floor(at.y()))};
 }
+QPoint PixelOf(const QSinglePointEvent &e) { return PixelAt(e.position()); }
 
 } // namespace
 
 // Keys go to the window first, wherever the focus is.
 bool TForm1::eventFilter(QObject *watched, QEvent *event) {
+  // Qt tells the application, not a widget, that the pen left the
+  // tablet's range.
+  if (event->type() == QEvent::TabletLeaveProximity) {
+    session_.PenLeft();
+    return false;
+  }
   auto *widget = qobject_cast<QWidget *>(watched);
   if (!widget || widget->window() != this)
     return false;
@@ -125,6 +134,67 @@ void TForm1::PaintBox1MouseMove(QMouseEvent &event) {
 void TForm1::PaintBox1MouseUp(QMouseEvent &event) {
   const QPoint at = PixelOf(event);
   session_.PointerReleased(at.x(), at.y());
+}
+
+void TForm1::PaintBox1Leave() { session_.PointerLeft(); }
+
+// The pen tip and the eraser end; a barrel button held stays what the
+// system makes of it (the event is left to it, and it makes mouse events).
+void TForm1::PaintBox1Tablet(QTabletEvent &event) {
+  if ((event.buttons() | event.button()) & ~Qt::MouseButtons(Qt::LeftButton)) {
+    event.ignore();
+    return;
+  }
+  const QPoint at = PixelOf(event);
+  switch (event.type()) {
+  case QEvent::TabletPress:
+    session_.PenPressed(at.x(), at.y(),
+                        event.pointerType() ==
+                                QPointingDevice::PointerType::Eraser
+                            ? session::PenEnd::Eraser
+                            : session::PenEnd::Tip);
+    break;
+  case QEvent::TabletMove:
+    if (event.buttons() & Qt::LeftButton)
+      session_.PenMoved(at.x(), at.y());
+    else
+      session_.PenHovered(at.x(), at.y());
+    break;
+  case QEvent::TabletRelease:
+    session_.PenReleased(at.x(), at.y());
+    break;
+  default:
+    event.ignore();
+    return;
+  }
+  event.accept();
+}
+
+// Each touch point that changed, in the event's order.
+void TForm1::PaintBox1Touch(QTouchEvent &event) {
+  if (event.type() == QEvent::TouchCancel) {
+    session_.TouchCancelled();
+    return;
+  }
+  for (const QEventPoint &point : event.points()) {
+    // From the window's coordinates, which an event made by a program
+    // carries too.
+    const QPoint at = PixelAt(PaintBox1->mapFrom(this, point.scenePosition()));
+    const auto id = static_cast<std::int32_t>(point.id());
+    switch (point.state()) {
+    case QEventPoint::State::Pressed:
+      session_.TouchPressed(id, at.x(), at.y());
+      break;
+    case QEventPoint::State::Updated:
+      session_.TouchMoved(id, at.x(), at.y());
+      break;
+    case QEventPoint::State::Released:
+      session_.TouchReleased(id, at.x(), at.y());
+      break;
+    default:
+      break;
+    }
+  }
 }
 
 void TForm1::PaintBox1Wheel(QWheelEvent &event) {

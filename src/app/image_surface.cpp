@@ -84,4 +84,63 @@ void ImageSurface::Put(session::Picture which, std::int32_t dx,
   Shown();
 }
 
+void ImageSurface::PutScaled(session::Picture which, double scale, double dx,
+                             double dy) {
+  QPainter painter(&area_);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  painter.translate(dx, dy);
+  painter.scale(scale, scale);
+  painter.drawImage(0, 0, Image(which));
+  painter.end();
+  Shown();
+}
+
+// Only the box of the marks shown before is cleared: a step of the
+// preview costs the mark, not the area.
+void ImageSurface::ShowOverlay(
+    const session::PixelBox &box,
+    const std::function<void(render::Canvas &)> &draw) {
+  if (overlay_.image.size() != area_.size()) {
+    overlay_.image = QImage(area_.size(), QImage::Format_ARGB32_Premultiplied);
+    overlay_.image.fill(Qt::transparent);
+    overlay_.box = {};
+  }
+  const QRect before = overlay_.box;
+  Erase(before);
+  const QRect now =
+      QRect(QPoint(box.left, box.top), QPoint(box.right - 1, box.bottom - 1))
+          .intersected(overlay_.image.rect());
+  if (!now.isEmpty()) {
+    render::ImageCanvas canvas(overlay_.image);
+    draw(canvas);
+  }
+  overlay_.box = now;
+  OverlayShown(before.united(now));
+}
+
+void ImageSurface::ClearOverlay() {
+  if (overlay_.box.isEmpty())
+    return;
+  const QRect before = overlay_.box;
+  Erase(before);
+  overlay_.box = {};
+  OverlayShown(before);
+}
+
+void ImageSurface::Erase(const QRect &box) {
+  if (box.isEmpty() || overlay_.image.isNull())
+    return;
+  QPainter painter(&overlay_.image);
+  painter.setCompositionMode(QPainter::CompositionMode_Source);
+  painter.fillRect(box, Qt::transparent);
+}
+
+QImage ShownPicture(const QImage &area, const Overlay &overlay) {
+  QImage shown = area.copy();
+  if (!overlay.box.isEmpty() && overlay.image.size() == area.size())
+    QPainter(&shown).drawImage(overlay.box.topLeft(), overlay.image,
+                               overlay.box);
+  return shown;
+}
+
 } // namespace orvik::app

@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTabletEvent>
+#include <QTouchEvent>
 
 namespace orvik::app {
 
@@ -11,6 +13,25 @@ PaintBox::PaintBox(PaintBoxEvents &events, QWidget *parent)
   // The surface covers every pixel; Qt need not clear behind it.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
+  // Hovering mice and pens move the snap preview.
+  setMouseTracking(true);
+  setTabletTracking(true);
+  setAttribute(Qt::WA_AcceptTouchEvents);
+}
+
+namespace {
+
+// Mouse events that the system or Qt made of a touch.
+bool FromTouch(const QMouseEvent &event) {
+  const QInputDevice *device = event.device();
+  return device && (device->type() == QInputDevice::DeviceType::TouchScreen ||
+                    device->type() == QInputDevice::DeviceType::TouchPad);
+}
+
+} // namespace
+
+QImage PaintBox::ShownPicture() const {
+  return overlay_ ? app::ShownPicture(surface_, *overlay_) : surface_;
 }
 
 void PaintBox::paintEvent(QPaintEvent *) {
@@ -22,6 +43,9 @@ void PaintBox::paintEvent(QPaintEvent *) {
   }
   QPainter painter(this);
   painter.drawImage(0, 0, surface_);
+  if (overlay_ && !overlay_->box.isEmpty() &&
+      overlay_->image.size() == surface_.size())
+    painter.drawImage(overlay_->box.topLeft(), overlay_->image, overlay_->box);
 }
 
 void PaintBox::resizeEvent(QResizeEvent *) {
@@ -33,16 +57,38 @@ void PaintBox::resizeEvent(QResizeEvent *) {
 }
 
 void PaintBox::mousePressEvent(QMouseEvent *event) {
-  events_.PaintBox1MouseDown(*event, false);
+  if (!FromTouch(*event))
+    events_.PaintBox1MouseDown(*event, false);
 }
 void PaintBox::mouseDoubleClickEvent(QMouseEvent *event) {
-  events_.PaintBox1MouseDown(*event, true);
+  if (!FromTouch(*event))
+    events_.PaintBox1MouseDown(*event, true);
 }
 void PaintBox::mouseMoveEvent(QMouseEvent *event) {
-  events_.PaintBox1MouseMove(*event);
+  if (!FromTouch(*event))
+    events_.PaintBox1MouseMove(*event);
 }
 void PaintBox::mouseReleaseEvent(QMouseEvent *event) {
-  events_.PaintBox1MouseUp(*event);
+  if (!FromTouch(*event))
+    events_.PaintBox1MouseUp(*event);
+}
+void PaintBox::leaveEvent(QEvent *) { events_.PaintBox1Leave(); }
+void PaintBox::tabletEvent(QTabletEvent *event) {
+  events_.PaintBox1Tablet(*event);
+}
+
+bool PaintBox::event(QEvent *event) {
+  switch (event->type()) {
+  case QEvent::TouchBegin:
+  case QEvent::TouchUpdate:
+  case QEvent::TouchEnd:
+  case QEvent::TouchCancel:
+    events_.PaintBox1Touch(*static_cast<QTouchEvent *>(event));
+    event->accept();
+    return true;
+  default:
+    return QWidget::event(event);
+  }
 }
 void PaintBox::wheelEvent(QWheelEvent *event) {
   events_.PaintBox1Wheel(*event);

@@ -18,6 +18,9 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointingDevice>
+#include <QTabletEvent>
+#include <QTouchEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -25,6 +28,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 
 namespace orvik::cli {
@@ -106,6 +110,15 @@ void PrintPanel(const session::PanelState &p, std::ostream &out) {
       << (p.sheet_units ? text::kSheetUnit : text::kRealUnit) << "\n";
 }
 
+// One end of a pen with three buttons that senses pressure.
+std::unique_ptr<QPointingDevice> PenEnd(const char *name,
+                                        QPointingDevice::PointerType end) {
+  return std::make_unique<QPointingDevice>(
+      name, 1, QInputDevice::DeviceType::Stylus, end,
+      QInputDevice::Capability::Position | QInputDevice::Capability::Pressure,
+      1, 3);
+}
+
 // Sends the script's input to the window as the platform would deliver it,
 // and prints what the reporting commands ask for.
 class Player {
@@ -122,12 +135,27 @@ private:
   void Path(const std::vector<int> &xy);
   void Key(int key, Qt::KeyboardModifiers modifiers);
   void Wheel(bool down, QPoint at);
+  void Tablet(const ReplayCommand &c);
+  void Touch(const ReplayCommand &c);
 
   TForm1 &form_;
   QWidget &area_;
   std::ostream &out_;
   Qt::MouseButtons held_;
   Qt::KeyboardModifiers modifiers_;
+  // The devices as a tablet PC's system reports them.
+  const std::unique_ptr<QPointingDevice> pen_ =
+      PenEnd("pen", QPointingDevice::PointerType::Pen);
+  const std::unique_ptr<QPointingDevice> eraser_ =
+      PenEnd("eraser", QPointingDevice::PointerType::Eraser);
+  const QPointingDevice screen_{"touch screen",
+                                2,
+                                QInputDevice::DeviceType::TouchScreen,
+                                QPointingDevice::PointerType::Finger,
+                                QInputDevice::Capability::Position,
+                                10,
+                                0};
+  std::map<int, QPoint> touching_; // touch points held, by ID
 };
 
 void Player::Mouse(QEvent::Type type, QPoint at, Qt::MouseButton button,
@@ -180,6 +208,66 @@ void Player::Wheel(bool down, QPoint at) {
   QWheelEvent event(at, area_.mapToGlobal(at), QPoint(),
                     QPoint(0, down ? -120 : 120), held_, Qt::NoModifier,
                     Qt::NoScrollPhase, false);
+  QApplication::sendEvent(&area_, &event);
+}
+
+// A tablet event of the pen's tip or eraser end; "pen leave" goes to the
+// application, as the platform sends it.
+void Player::Tablet(const ReplayCommand &c) {
+  const QPointingDevice *device =
+      c.kind == Kind::Eraser ? eraser_.get() : pen_.get();
+  if (c.phase == Phase::Leave) {
+    QTabletEvent leave(QEvent::TabletLeaveProximity, device, {}, {}, 0, 0, 0, 0,
+                       0, 0, Qt::NoModifier, Qt::NoButton, Qt::NoButton);
+    QApplication::sendEvent(qApp, &leave);
+    return;
+  }
+  static constexpr std::pair<Phase, QEvent::Type> kTypes[] = {
+      {Phase::Press, QEvent::TabletPress},
+      {Phase::Move, QEvent::TabletMove},
+      {Phase::Release, QEvent::TabletRelease},
+      {Phase::Hover, QEvent::TabletMove}};
+  QEvent::Type type = QEvent::TabletMove;
+  for (const auto &[phase, t] : kTypes)
+    if (phase == c.phase)
+      type = t;
+  const bool down = c.phase == Phase::Press || c.phase == Phase::Move;
+  const Qt::MouseButton button =
+      c.phase == Phase::Press || c.phase == Phase::Release ? Qt::LeftButton
+                                                           : Qt::NoButton;
+  const QPoint at(c.numbers[0], c.numbers[1]);
+  QTabletEvent event(type, device, at, area_.mapToGlobal(at), down ? 0.5 : 0, 0,
+                     0, 0, 0, 0, Qt::NoModifier, button,
+                     down ? Qt::LeftButton : Qt::NoButton);
+  QApplication::sendEvent(&area_, &event);
+}
+
+// One touch event: the point ID pressed, moved or released, every other
+// point held stationary.
+void Player::Touch(const ReplayCommand &c) {
+  const int id = c.numbers[0];
+  const QPoint at(c.numbers[1], c.numbers[2]);
+  const bool known = touching_.count(id) > 0;
+  if (c.phase != Phase::Press && !known)
+    return; // no such finger on the screen
+  const bool first = touching_.empty();
+  touching_[id] = at;
+  QList<QEventPoint> points;
+  for (const auto &[held, p] : touching_) {
+    QEventPoint::State state = QEventPoint::State::Stationary;
+    if (held == id)
+      state = c.phase == Phase::Press && !known ? QEventPoint::State::Pressed
+              : c.phase == Phase::Release       ? QEventPoint::State::Released
+                                                : QEventPoint::State::Updated;
+    points << QEventPoint(held, state, area_.mapTo(&form_, p),
+                          area_.mapToGlobal(p));
+  }
+  if (c.phase == Phase::Release)
+    touching_.erase(id);
+  const QEvent::Type type = first               ? QEvent::TouchBegin
+                            : touching_.empty() ? QEvent::TouchEnd
+                                                : QEvent::TouchUpdate;
+  QTouchEvent event(type, &screen_, Qt::NoModifier, points);
   QApplication::sendEvent(&area_, &event);
 }
 
@@ -239,7 +327,19 @@ void Player::Run(const ReplayCommand &c) {
   case Kind::Wheel:
     Wheel(c.on, point(0));
     break;
+  case Kind::Hover:
+    held_ = {};
+    Mouse(QEvent::MouseMove, point(0), Qt::NoButton);
+    break;
+  case Kind::Pen:
+  case Kind::Eraser:
+    Tablet(c);
+    break;
+  case Kind::Touch:
+    Touch(c);
+    break;
   case Kind::Png:
+  case Kind::Overlay:
     break; // the caller saves it, to report a failure
   case Kind::View:
     PrintView(form_.Session().View(), out_);
@@ -313,10 +413,12 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
     services.line = c.line;
     player.Run(c);
     Settle();
-    if (c.kind == Kind::Png) {
+    if (c.kind == Kind::Png || c.kind == Kind::Overlay) {
       form.DrawingArea().repaint();
-      if (!form.DrawingArea().Surface().save(QString::fromStdString(c.text),
-                                             "PNG")) {
+      const QImage picture = c.kind == Kind::Png
+                                 ? form.DrawingArea().Surface()
+                                 : form.DrawingArea().ShownPicture();
+      if (!picture.save(QString::fromStdString(c.text), "PNG")) {
         err << Message("line " + std::to_string(c.line) + ": cannot write " +
                        EchoPath(c.text));
         form.close();

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <map>
+#include <utility>
 
 namespace orvik::cli {
 namespace {
@@ -26,9 +27,12 @@ const std::map<std::string_view, Kind> &Keywords() {
       {"release", Kind::Release}, {"stroke", Kind::Stroke},
       {"click", Kind::Click},     {"path", Kind::Path},
       {"key", Kind::Key},         {"wheel", Kind::Wheel},
-      {"png", Kind::Png},         {"view", Kind::View},
-      {"status", Kind::Status},   {"panel", Kind::Panel},
-      {"ok", Kind::Ok},           {"cancel", Kind::Cancel}};
+      {"hover", Kind::Hover},     {"pen", Kind::Pen},
+      {"eraser", Kind::Eraser},   {"touch", Kind::Touch},
+      {"png", Kind::Png},         {"overlay", Kind::Overlay},
+      {"view", Kind::View},       {"status", Kind::Status},
+      {"panel", Kind::Panel},     {"ok", Kind::Ok},
+      {"cancel", Kind::Cancel}};
   return words;
 }
 
@@ -133,6 +137,42 @@ bool PointerOptions(const std::vector<std::string_view> &w, std::size_t from,
   return true;
 }
 
+std::optional<Phase> PhaseNamed(std::string_view w) {
+  static constexpr std::pair<std::string_view, Phase> kPhases[] = {
+      {"press", Phase::Press}, {"down", Phase::Press},
+      {"move", Phase::Move},   {"release", Phase::Release},
+      {"up", Phase::Release},  {"hover", Phase::Hover},
+      {"leave", Phase::Leave}};
+  for (const auto &[name, phase] : kPhases)
+    if (w == name)
+      return phase;
+  return std::nullopt;
+}
+
+// pen press|move|release|hover X Y, pen leave; eraser press|release X Y;
+// touch down|move|up ID X Y.
+bool DeviceArguments(const std::vector<std::string_view> &w, ReplayCommand &c) {
+  const std::optional<Phase> phase =
+      w.size() >= 2 ? PhaseNamed(w[1]) : std::nullopt;
+  if (!phase)
+    return false;
+  c.phase = *phase;
+  const bool touch_word = w[1] == "down" || w[1] == "up";
+  const std::vector<std::string_view> rest(w.begin() + 1, w.end());
+  switch (c.kind) {
+  case Kind::Pen:
+    if (c.phase == Phase::Leave)
+      return w.size() == 2;
+    return !touch_word && w.size() == 4 && Coordinates(rest, 2, c);
+  case Kind::Eraser:
+    return (c.phase == Phase::Press || c.phase == Phase::Release) &&
+           !touch_word && w.size() == 4 && Coordinates(rest, 2, c);
+  default:
+    return (touch_word || c.phase == Phase::Move) && w.size() == 5 &&
+           Coordinates(rest, 3, c) && c.numbers[0] >= 0;
+  }
+}
+
 bool ParseArguments(std::string_view rest,
                     const std::vector<std::string_view> &w, ReplayCommand &c) {
   switch (c.kind) {
@@ -171,7 +211,14 @@ bool ParseArguments(std::string_view rest,
     c.on = w.size() == 4 && w[1] == "down";
     return w.size() == 4 && (w[1] == "up" || w[1] == "down") &&
            Coordinates({w.begin() + 1, w.end()}, 2, c);
+  case Kind::Hover:
+    return w.size() == 3 && Coordinates(w, 2, c);
+  case Kind::Pen:
+  case Kind::Eraser:
+  case Kind::Touch:
+    return DeviceArguments(w, c);
   case Kind::Png:
+  case Kind::Overlay:
     c.text = std::string(Trim(rest));
     return !c.text.empty();
   case Kind::View:

@@ -14,7 +14,13 @@
 //   key NAME [shift]              Esc PageUp PageDown Home End Insert
 //                                 Left Right Up Down
 //   wheel up|down X Y
+//   hover X Y                     the pointer at X Y with no button
+//   pen press|move|release|hover X Y | pen leave
+//   eraser press|release X Y      the pen's other end
+//   touch down|move|up ID X Y     one event in which touch point ID
+//                                 changes; the other points held stay
 //   png FILE
+//   overlay FILE                  the area as shown, the preview included
 //   view                          prints "view LEFT BOTTOM RIGHT TOP"
 //   status                        prints "status TEXT" and "counter TEXT"
 //   panel                         prints what the panel shows
@@ -31,6 +37,9 @@
 namespace orvik::cli {
 
 enum class Button { Left, Right, Middle };
+// What a pen, eraser or touch command does: press (touch down), move,
+// release (touch up), hover, leave.
+enum class Phase { Press, Move, Release, Hover, Leave };
 
 struct ReplayCommand {
   enum class Kind {
@@ -48,7 +57,12 @@ struct ReplayCommand {
     Path,
     Key,
     Wheel,
+    Hover,
+    Pen,
+    Eraser,
+    Touch,
     Png,
+    Overlay,
     View,
     Status,
     Panel,
@@ -59,10 +73,12 @@ struct ReplayCommand {
   int line = 0;             // 1-based line of the script
   std::vector<int> numbers; // in the order written
   Button button = Button::Left;
+  Phase phase = Phase::Move;
   std::vector<Button> buttons; // move: the buttons held
   bool shift = false, ctrl = false, alt = false;
   bool on = false;  // grid on, wheel down
   std::string text; // spacing text, key name, PNG file
+  // Touch: numbers are ID X Y.
 };
 
 struct ReplayScript {

@@ -6,6 +6,8 @@
 
 #include "orvik/session/ui_texts.h"
 
+#include "session_limits.h"
+
 #include "orvik/geometry/stroke_shape.h"
 #include "orvik/render/element_renderer.h"
 #include "orvik/render/primitives.h"
@@ -36,9 +38,6 @@ constexpr int kEscapePollMs = 10;
 // redraw wipes them.
 constexpr int kMarkPauseMs = 200;
 
-// The snap window and the snap mark's half size, in pixels.
-constexpr double kSnapPixels = 5;
-
 } // namespace
 
 // The grid spacing in paper millimetres.
@@ -64,23 +63,32 @@ Point2 EditSession::ToModel(Point2 p) const {
   return {p.x * k, p.y * k};
 }
 
+// The 10-pixel square around a snapped point, in the new elements' colour.
+void EditSession::DrawSnapMark(render::Canvas &canvas,
+                               const exchange::SnapHit &hit) const {
+  const double d = kSnapPixels / view_.ViewScale;
+  render::Primitives p(canvas, view_, pens_);
+  p.SetPen(model_.NewElementScreenColour, render::PenStyle::Solid, 2);
+  p.DrawWorldRect(hit.x - d, hit.y - d, hit.x + d, hit.y + d);
+}
+
+// The square's half size and its pen's width, and a pixel to spare.
+PixelBox EditSession::SnapMarkPixels(const exchange::SnapHit &hit) const {
+  const auto x = static_cast<std::int32_t>(
+      std::clamp(std::floor(view_.PixelX(hit.x)), -1e9, 1e9));
+  const auto y = static_cast<std::int32_t>(
+      std::clamp(std::floor(view_.PixelY(hit.y)), -1e9, 1e9));
+  return {x - 8, y - 8, x + 9, y + 9};
+}
+
 // An element point within 5 pixels (marked by a 10-pixel square), else the
 // nearest grid node when the grid is on, else the point itself.
 Point2 EditSession::PickPoint(Point2 p) {
   const double tol = kSnapPixels / view_.ViewScale;
   const exchange::SnapHit hit = snap_index_.Find(model_, p.x, p.y, tol);
   if (hit.found) {
-    surface_.Draw([&](render::Canvas &canvas) {
-      render::Primitives d(canvas, view_, pens_);
-      d.SetPen(model_.NewElementScreenColour, render::PenStyle::Solid, 2);
-      d.DrawWorldRect(hit.x - tol, hit.y - tol, hit.x + tol, hit.y + tol);
-    });
-    // The square's half size and its pen's width, and a pixel to spare.
-    const auto x = static_cast<std::int32_t>(
-        std::clamp(std::floor(view_.PixelX(hit.x)), -1e9, 1e9));
-    const auto y = static_cast<std::int32_t>(
-        std::clamp(std::floor(view_.PixelY(hit.y)), -1e9, 1e9));
-    Marked({x - 8, y - 8, x + 9, y + 9});
+    surface_.Draw([&](render::Canvas &canvas) { DrawSnapMark(canvas, hit); });
+    Marked(SnapMarkPixels(hit));
     return {hit.x, hit.y};
   }
   return grid_on_ ? GridNode(p) : p;

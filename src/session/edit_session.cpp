@@ -109,12 +109,14 @@ void EditSession::ChooseMode(int item) {
   // A change of mode drops a half-built arc, so the arc mode's first
   // stroke is always what its status text asks for: the start point.
   arc_stage_ = false;
+  ShowPreview();
 }
 
 void EditSession::ChooseColour(int index) {
   colour_index_ = colour_item_ = index;
   exchange::SelectColour(model_, index, 1);
   exchange::SelectPointColour(model_, index, 1);
+  ShowPreview(); // in the new elements' colour
 }
 
 void EditSession::ChooseLineType(int index) {

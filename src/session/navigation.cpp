@@ -4,6 +4,7 @@
 #include "orvik/session/edit_session.h"
 
 #include "escape_watch.h"
+#include "session_limits.h"
 
 #include "orvik/render/primitives.h"
 #include "orvik/render/scene.h"
@@ -13,15 +14,6 @@
 
 namespace orvik::session {
 namespace {
-
-// Scales beyond these (pixels per paper millimetre) would leave too few
-// distinct doubles across the window, or overflow; zooming stops there.
-constexpr double kMinScale = 1e-10;
-constexpr double kMaxScale = 1e10;
-
-bool ScaleAllowed(double scale) {
-  return std::isfinite(scale) && scale >= kMinScale && scale <= kMaxScale;
-}
 
 // One zoom step of the keys and the wheel.
 constexpr double kZoomFactor = 2.0;
@@ -145,6 +137,7 @@ bool EditSession::Redraw() {
     swallow_escape_ = true;
   surface_.Keep(Picture::View);
   RequestSnapIndex();
+  ShowPreview(); // the view or what snaps may have changed
   return complete;
 }
 
@@ -170,6 +163,7 @@ void EditSession::RedrawAround(const PixelBox &changed, std::size_t from) {
   else
     surface_.RepaintView(Job(), box, from);
   RequestSnapIndex();
+  ShowPreview();
 }
 
 // The pixels an element may light, from its box and its kind's margin;

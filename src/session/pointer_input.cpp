@@ -1,13 +1,14 @@
 // Pointer input on the drawing area: the press bookkeeping, the
-// middle-button pan, the rubber boxes, and the gestures of the
-// screen-operation mode. Strokes of the drawing modes go on to
-// drawing_modes.cpp.
+// middle-button pan, the rubber boxes, the gestures of the
+// screen-operation mode, and the pen. Strokes of the drawing modes go on
+// to drawing_modes.cpp.
 
 #include "orvik/session/edit_session.h"
 
 #include "orvik/render/primitives.h"
 
 #include <cmath>
+#include <utility>
 
 namespace orvik::session {
 namespace {
@@ -23,6 +24,11 @@ constexpr std::size_t kMaxPathPoints = 1 << 16;
 void EditSession::PointerPressed(const PointerPress &press) {
   if (state_ != State::Open)
     return;
+  if (touch_.Active())
+    TouchCancelled();
+  // Only a stroke of a drawing mode keeps the preview: at its press point.
+  if (press.button != kLeftButton || mode_ == kScreenMode)
+    surface_.ClearOverlay();
   // Flags left from a press whose release never arrived (the window lost
   // the mouse meanwhile) would tie this press to that old one.
   if (flags_ != 0 && (press.flags & kAnyButton & ~press.button) == 0)
@@ -44,7 +50,12 @@ void EditSession::PointerPressed(const PointerPress &press) {
 void EditSession::PointerMoved(std::int32_t x, std::int32_t y) {
   if (state_ != State::Open)
     return;
-  if ((flags_ & kBothButtons) == kBothButtons) {
+  pointer_in_ = true;
+  pointer_x_ = x;
+  pointer_y_ = y;
+  if (!(flags_ & kAnyButton)) {
+    ShowPreview();
+  } else if ((flags_ & kBothButtons) == kBothButtons) {
     DragRubberBox(zoom_box_, x, y);
   } else if (flags_ & kMiddleButton) {
     PanTo(x, y);
@@ -54,6 +65,7 @@ void EditSession::PointerMoved(std::int32_t x, std::int32_t y) {
     else if (mode_ == kLineMode || mode_ == kArcMode) {
       PenTrace(x, y);
       RecordPath(x, y);
+      ShowPreview();
     }
   }
 }
@@ -84,6 +96,48 @@ void EditSession::PointerReleased(std::int32_t x, std::int32_t y) {
     }
   }
   flags_ = 0;
+  ShowPreview();
+}
+
+// A press or hover also ends an eraser stroke whose release was lost.
+void EditSession::PenPressed(std::int32_t x, std::int32_t y, PenEnd end) {
+  PenNear();
+  erasing_ = end == PenEnd::Eraser;
+  if (!erasing_)
+    PointerPressed({x, y, kLeftButton, kLeftButton});
+}
+
+void EditSession::PenMoved(std::int32_t x, std::int32_t y) {
+  PenNear();
+  if (!erasing_)
+    PointerMoved(x, y);
+}
+
+void EditSession::PenReleased(std::int32_t x, std::int32_t y) {
+  PenNear();
+  if (!std::exchange(erasing_, false))
+    PointerReleased(x, y);
+  else if (state_ == State::Open)
+    DeleteNewest();
+}
+
+void EditSession::PenHovered(std::int32_t x, std::int32_t y) {
+  PenNear();
+  erasing_ = false;
+  PointerMoved(x, y);
+}
+
+void EditSession::PenLeft() {
+  pen_in_range_ = erasing_ = false;
+  PointerLeft();
+}
+
+// A pen near the tablet rules touches out, and ends a touch gesture that
+// the palm may have started.
+void EditSession::PenNear() {
+  pen_in_range_ = true;
+  if (touch_.Active())
+    TouchCancelled();
 }
 
 // A click or a drag along one axis (within 5 pixels) recentres on the
@@ -108,11 +162,24 @@ void EditSession::PanTo(std::int32_t x, std::int32_t y) {
   if (!surface_.Has(Picture::Pan))
     return;
   zoom_box_.shown = false;
+  ShowMoved(Picture::Pan, {1, static_cast<double>(x - press_x_),
+                           static_cast<double>(y - press_y_)});
+}
+
+// `which` moved (and scaled) over the background.
+void EditSession::ShowMoved(Picture which, const TouchGesture::Transform &t) {
   surface_.Draw([this](render::Canvas &canvas) {
     render::Primitives(canvas, view_, pens_)
         .ClearBackground(surface_.Width(), surface_.Height());
   });
-  surface_.Put(Picture::Pan, x - press_x_, y - press_y_);
+  const bool whole = t.scale == 1 && std::trunc(t.dx) == t.dx &&
+                     std::trunc(t.dy) == t.dy && std::fabs(t.dx) < 1e9 &&
+                     std::fabs(t.dy) < 1e9;
+  if (whole)
+    surface_.Put(which, static_cast<std::int32_t>(t.dx),
+                 static_cast<std::int32_t>(t.dy));
+  else
+    surface_.PutScaled(which, t.scale, t.dx, t.dy);
 }
 
 // Erases the box last drawn, if any, and draws the one from the press

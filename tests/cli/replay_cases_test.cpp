@@ -15,6 +15,7 @@
 //   == expect exit N        the exit code (else it must be 0)
 //   == expect stderr        each line must appear in the error output
 //   == expect files         the names in the program folder, one a line
+//   == expect same A B      the files A and B, byte for byte the same
 //   == note                 notes between sections
 //   == mkdir NAME            makes a folder NAME in the program folder
 // Blank lines at the end of a section only set sections apart. Several
@@ -89,7 +90,8 @@ protected:
     EndRun();
     const fs::path path = dir_ / "session.txt";
     std::ofstream(path, std::ios::binary) << Bytes(script.lines, "\n");
-    result_ = RunCli({"replay", Program().string(), path.string()});
+    // Pictures the script saves land in the program folder.
+    result_ = RunCli({"replay", Program().string(), path.string()}, Program());
     ran_ = true;
     out_checked_ = exit_checked_ = false;
   }
@@ -116,6 +118,10 @@ protected:
     } else if (what == "stderr") {
       for (const std::string &line : s.lines)
         EXPECT_NE(result_.err.find(line), std::string::npos) << result_.err;
+    } else if (what == "same") {
+      const std::string a = ReadBytes(Program() / s.head.at(2));
+      EXPECT_FALSE(a.empty()) << s.head.at(2);
+      EXPECT_EQ(a, ReadBytes(Program() / s.head.at(3)));
     } else if (what == "files") {
       std::set<std::string> names;
       for (const auto &entry : fs::directory_iterator(Program()))

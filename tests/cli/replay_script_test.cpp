@@ -121,7 +121,11 @@ TEST(ReplayScript, RefusalsNameTheirLine) {
       "press 1.5 2|press 99999999999 0|move 1 2 shift|release 1 2 left left|"
       "release 1 2 alt|stroke 1 2 3|stroke 1 2 3 4 5|click 1|click 1 2 left|"
       "key|key Tab|key Esc ctrl|key Esc shift x|wheel 1 2|wheel sideways 1 2|"
-      "wheel up 1|wheel up 1 2 3|png|view 1|status now|panel 2|ok now|cancel 1";
+      "wheel up 1|wheel up 1 2 3|png|view 1|status now|panel 2|ok now|cancel 1|"
+      "hover 1|hover 1 2 left|overlay|pen|pen 1 2|pen down 1 2|pen press 1|"
+      "pen leave 1 2|pen hover 1 2 3|eraser move 1 2|eraser hover 1 2|"
+      "eraser leave|touch press 1 2 3|touch release 1 2 3|touch down 1 2|"
+      "touch up -1 2 3|touch hover 1 2 3|touch leave|touch move 1 2 3 4";
   for (std::size_t at = 0, bar; at < forms.size(); at = bar + 1) {
     bar = std::min(forms.find('|', at), forms.size());
     const std::string form = forms.substr(at, bar - at);

@@ -32,12 +32,13 @@ inline std::filesystem::path SourceDir() {
   return dir ? dir : ".";
 }
 
-// Runs `program` with `args` (UTF-8) in the test's working folder, with
-// `env` ("NAME=value") added to the environment. A run that does not end
-// within two minutes, or crashes, gives code -1.
+// Runs `program` with `args` (UTF-8) in `folder` (empty: the test's
+// working folder), with `env` ("NAME=value") added to the environment. A
+// run that does not end within two minutes, or crashes, gives code -1.
 inline CliResult RunProgram(const std::filesystem::path &program,
                             const std::vector<std::string> &args,
-                            const std::vector<std::string> &env = {}) {
+                            const std::vector<std::string> &env = {},
+                            const std::filesystem::path &folder = {}) {
   QStringList list;
   for (const std::string &a : args)
     list << QString::fromStdString(a);
@@ -49,6 +50,8 @@ inline CliResult RunProgram(const std::filesystem::path &program,
     environment.insert(entry.left(eq), entry.mid(eq + 1));
   }
   process.setProcessEnvironment(environment);
+  if (!folder.empty())
+    process.setWorkingDirectory(QString::fromStdU16String(folder.u16string()));
   process.start(QString::fromStdU16String(program.u16string()), list);
   CliResult r;
   if (!process.waitForFinished(120'000))
@@ -62,8 +65,10 @@ inline CliResult RunProgram(const std::filesystem::path &program,
 }
 
 // The built orvik-cli.
-inline CliResult RunCli(const std::vector<std::string> &args) {
-  return RunProgram(std::filesystem::absolute(BinDir() / "orvik-cli"), args);
+inline CliResult RunCli(const std::vector<std::string> &args,
+                        const std::filesystem::path &folder = {}) {
+  return RunProgram(std::filesystem::absolute(BinDir() / "orvik-cli"), args, {},
+                    folder);
 }
 
 } // namespace orvik::test

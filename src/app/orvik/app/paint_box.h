@@ -4,12 +4,20 @@
 // This keeps the host platform's model of a paint box: marks drawn onto it
 // stay until something draws over them, and a real paint request (the area
 // was resized or first shown) goes to the window's paint handler, which puts
-// the last rendered picture back.
+// the last rendered picture back. The overlay (the snap preview) is shown
+// above the surface and never drawn into it.
+//
+// The area takes touch input itself: mouse events that the system makes of
+// touches never reach the handlers, and neither do tablet events that the
+// handler leaves (ignores) to the system, which makes mouse events of them.
 
 #include "orvik/app/image_surface.h"
 
 #include <QImage>
 #include <QWidget>
+
+class QTabletEvent;
+class QTouchEvent;
 
 namespace orvik::app {
 
@@ -22,6 +30,11 @@ public:
   virtual void PaintBox1MouseMove(QMouseEvent &event) = 0;
   virtual void PaintBox1MouseUp(QMouseEvent &event) = 0;
   virtual void PaintBox1Wheel(QWheelEvent &event) = 0;
+  // The pointer (mouse or pen) left the area.
+  virtual void PaintBox1Leave() = 0;
+  virtual void PaintBox1Tablet(QTabletEvent &event) = 0;
+  // TouchBegin, TouchUpdate, TouchEnd and TouchCancel.
+  virtual void PaintBox1Touch(QTouchEvent &event) = 0;
 };
 
 class PaintBox final : public QWidget {
@@ -38,6 +51,14 @@ public:
     if (!painting_)
       update();
   }
+  // The overlay shown above the surface; null: none.
+  void SetOverlay(const Overlay *overlay) { overlay_ = overlay; }
+  void OverlayChanged(const QRect &box) {
+    if (!painting_)
+      update(box);
+  }
+  // The area as it is shown, the overlay included.
+  QImage ShownPicture() const;
 
 protected:
   void paintEvent(QPaintEvent *event) override;
@@ -47,10 +68,14 @@ protected:
   void mouseMoveEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
   void wheelEvent(QWheelEvent *event) override;
+  void leaveEvent(QEvent *event) override;
+  void tabletEvent(QTabletEvent *event) override;
+  bool event(QEvent *event) override;
 
 private:
   PaintBoxEvents &events_;
   QImage surface_;
+  const Overlay *overlay_ = nullptr;
   bool needs_handler_ = true;
   bool painting_ = false;
 };
@@ -59,10 +84,13 @@ private:
 class PaintBoxSurface final : public ImageSurface {
 public:
   explicit PaintBoxSurface(PaintBox &box)
-      : ImageSurface(box.Surface()), box_(box) {}
+      : ImageSurface(box.Surface()), box_(box) {
+    box.SetOverlay(&OverlayLayer());
+  }
 
 protected:
   void Shown() override { box_.Show(); }
+  void OverlayShown(const QRect &box) override { box_.OverlayChanged(box); }
 
 private:
   PaintBox &box_;

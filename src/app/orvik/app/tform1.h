@@ -88,6 +88,9 @@ private:
   void PaintBox1MouseMove(QMouseEvent &event) override;
   void PaintBox1MouseUp(QMouseEvent &event) override;
   void PaintBox1Wheel(QWheelEvent &event) override;
+  void PaintBox1Leave() override;
+  void PaintBox1Tablet(QTabletEvent &event) override;
+  void PaintBox1Touch(QTouchEvent &event) override;
 
   // SessionEvents.
   void ShowStatus(std::string_view utf8) override;

@@ -7,7 +7,12 @@
 // something draws over it. The session draws marks (pen traces, snap
 // squares, rubber boxes) straight onto the area and renders the whole scene
 // into it; `View` keeps a copy of the last full render so that a repaint
-// needs no render, and `Pan` is the snapshot a middle-button drag moves.
+// needs no render, and `Pan` is the snapshot a middle-button drag or a
+// touch gesture moves.
+//
+// Above the area lies the overlay: marks that follow the pointer (the snap
+// preview) and never become part of the area's pixels or of a kept
+// picture.
 
 #include "orvik/render/abort_check.h"
 #include "orvik/render/canvas.h"
@@ -50,6 +55,16 @@ public:
   // Copies `which` onto the area with its top-left corner at (dx, dy) and
   // shows it; area pixels it does not cover stay as they are.
   virtual void Put(Picture which, std::int32_t dx, std::int32_t dy) = 0;
+  // As Put, with each pixel p of `which` at p * scale + (dx, dy).
+  virtual void PutScaled(Picture which, double scale, double dx, double dy) = 0;
+
+  // Replaces what the overlay shows by what `draw` draws, all of it within
+  // `box`, and shows it.
+  virtual void
+  ShowOverlay(const PixelBox &box,
+              const std::function<void(render::Canvas &)> &draw) = 0;
+  // The overlay shows nothing.
+  virtual void ClearOverlay() = 0;
 
   // Paints the whole scene into the area and shows it; false when `abort`
   // stopped it. This one paints in one pass through Draw; a surface over

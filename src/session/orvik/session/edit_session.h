@@ -20,6 +20,7 @@
 #include "orvik/session/session_events.h"
 #include "orvik/session/session_input.h"
 #include "orvik/session/system_services.h"
+#include "orvik/session/touch_gesture.h"
 
 #include "orvik/attributes/pen_table.h"
 #include "orvik/exchange/model.h"
@@ -90,9 +91,37 @@ public:
   // area shows the last picture until the next redraw.
   void AreaResized();
 
+  // The mouse, or a pen as the mouse. A move with no button held is a
+  // hover: in the drawing modes the overlay previews where a stroke
+  // starting there would land, as it does for the end point during a
+  // stroke of the line and arc modes.
   void PointerPressed(const PointerPress &press);
   void PointerMoved(std::int32_t x, std::int32_t y);
   void PointerReleased(std::int32_t x, std::int32_t y);
+  // The pointer left the drawing area: the preview goes.
+  void PointerLeft();
+
+  // The pen, which draws as the left button does. While it touches or
+  // hovers within the tablet's range, touches are ignored (the palm
+  // rests on the screen). A stroke of the eraser end takes back the
+  // newest element, as Esc does.
+  void PenPressed(std::int32_t x, std::int32_t y, PenEnd end);
+  void PenMoved(std::int32_t x, std::int32_t y);
+  void PenReleased(std::int32_t x, std::int32_t y);
+  void PenHovered(std::int32_t x, std::int32_t y);
+  // Out of the tablet's range.
+  void PenLeft();
+
+  // Fingers navigate and never draw: one finger drags the drawing, two
+  // zoom it about their centre and drag it with them, and a tap of two
+  // fingers takes back the newest element, as Esc does. `id` tells the
+  // fingers apart; the picture moves as they do and the view changes when
+  // the last one lifts. Ignored while the pen is in range or a button held.
+  void TouchPressed(std::int32_t id, std::int32_t x, std::int32_t y);
+  void TouchMoved(std::int32_t id, std::int32_t x, std::int32_t y);
+  void TouchReleased(std::int32_t id, std::int32_t x, std::int32_t y);
+  // The system took the fingers away: the view stays as it was.
+  void TouchCancelled();
   // Wheel rotation at a drawing-area pixel, 120 a notch; negative is
   // towards the user (zoom in). Parts of a notch add up.
   void WheelTurned(int angle_delta, std::int32_t x, std::int32_t y);
@@ -152,6 +181,11 @@ private:
   PixelBox PixelsOf(exchange::EntKind kind, std::size_t index) const;
   void Marked(const PixelBox &box) { marks_ = marks_.United(box); }
   void PutBackPicture();
+  void ShowMoved(Picture which, const TouchGesture::Transform &t);
+  bool TouchAllowed() const;
+  void PenNear();
+  void ShowTouch();
+  void FinishTouch();
   void Gesture(double sx, double sy, double ex, double ey);
   void PanTo(std::int32_t x, std::int32_t y);
   void DragRubberBox(RubberBox &box, std::int32_t x, std::int32_t y);
@@ -160,6 +194,10 @@ private:
 
   // The drawing modes.
   geometry::Point2 PickPoint(geometry::Point2 p);
+  void DrawSnapMark(render::Canvas &canvas, const exchange::SnapHit &hit) const;
+  PixelBox SnapMarkPixels(const exchange::SnapHit &hit) const;
+  void ShowPreview();
+  void PreviewGridNode(geometry::Point2 p);
   geometry::Point2 GridNode(geometry::Point2 p) const;
   double ViewSpacing() const;
   geometry::Point2 ToModel(geometry::Point2 p) const;
@@ -234,6 +272,13 @@ private:
   geometry::Point2 arc_start_, arc_through_; // model units
   // The pointer's path of the current left-button drag, in pixels.
   std::vector<geometry::Point2> path_;
+
+  // The pointer over the drawing area, for the preview.
+  bool pointer_in_ = false;
+  std::int32_t pointer_x_ = 0, pointer_y_ = 0;
+  bool pen_in_range_ = false;
+  bool erasing_ = false; // the eraser end touches
+  TouchGesture touch_;
 
   std::string status_, counter_;
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The plain input the editing session takes: pointer events in pixels of
-// the drawing area, the window's keys, and the panel's modes.
+// The plain input the editing session takes: pointer, pen and touch events
+// in pixels of the drawing area, the window's keys, and the panel's modes.
 
 #include <cstdint>
 
@@ -41,6 +41,9 @@ enum class Key {
   Down,
   Esc
 };
+
+// The end of the pen that touches the tablet.
+enum class PenEnd { Tip, Eraser };
 
 // A button going down, in drawing-area pixels (y down).
 struct PointerPress {
