@@ -38,18 +38,23 @@ const std::map<std::string_view, Kind> &Keywords() {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// The scanners below read with checked access (at): a script is a few
+// lines, and a slip past the end of a line then stops the tool with an
+// error instead of reading what lies beyond.
+
 // The line without its comment: "#" at the start or after a blank.
 std::string_view WithoutComment(std::string_view line) {
   for (std::size_t i = 0; i < line.size(); ++i)
-    if (line[i] == '#' && (i == 0 || IsBlank(line[i - 1])))
+    if (line.at(i) == '#' && (i == 0 || IsBlank(line.at(i - 1))))
       return line.substr(0, i);
   return line;
 }
 
 std::string_view Trim(std::string_view s) {
-  while (!s.empty() && IsBlank(s.front()))
+  while (!s.empty() && IsBlank(s.at(0)))
     s.remove_prefix(1);
-  while (!s.empty() && (IsBlank(s.back()) || s.back() == '\r'))
+  while (!s.empty() &&
+         (IsBlank(s.at(s.size() - 1)) || s.at(s.size() - 1) == '\r'))
     s.remove_suffix(1);
   return s;
 }
@@ -58,10 +63,10 @@ std::vector<std::string_view> Words(std::string_view s) {
   std::vector<std::string_view> words;
   std::size_t i = 0;
   while (i < s.size()) {
-    while (i < s.size() && IsBlank(s[i]))
+    while (i < s.size() && IsBlank(s.at(i)))
       ++i;
     const std::size_t start = i;
-    while (i < s.size() && !IsBlank(s[i]))
+    while (i < s.size() && !IsBlank(s.at(i)))
       ++i;
     if (i > start)
       words.push_back(s.substr(start, i - start));
