@@ -69,13 +69,15 @@ bool ExchangeReader::ParseElementRecord(std::string_view key, int n) {
     ReadSolid(n);
   } else if ((key == "sc" || key == "se") && n >= 9) {
     TJwwEntSolidArc &s = key == "sc"
-                             ? AppendSolid(m.SolidsSc, EntKind::SolidSc)
+                             ? static_cast<TJwwEntSolidArc &>(
+                                   AppendSolid(m.SolidsSc, EntKind::SolidSc))
                              : AppendSolid(m.SolidsSe, EntKind::SolidSe);
     ReadOutline(s.Outline);
     s.Code = Int(8);
   } else if ((key == "so" || key == "sg") && n >= 9) {
     TJwwEntSolidRing &s = key == "so"
-                              ? AppendSolid(m.SolidsSo, EntKind::SolidSo)
+                              ? static_cast<TJwwEntSolidRing &>(
+                                    AppendSolid(m.SolidsSo, EntKind::SolidSo))
                               : AppendSolid(m.SolidsSg, EntKind::SolidSg);
     ReadOutline(s.Outline);
     s.InnerRadius = Real(8);

@@ -140,15 +140,23 @@ struct Tracer {
     AddOutline(f, {r.X / s, r.Y / s, r.Radius / s, r.Flatness, 0, 0, 0});
   }
   // Disc, sector and segment solids hit inside or on their outline.
-  void Sc(const TJwwEntSolidSc &r, Footprint &f) const {
+  void operator()(const TJwwEntSolidSc &r, Footprint &f) const {
     const ArcShape shape = PaperShape(r.Outline, Scale(r.Attr));
     if (r.Code == kDiscCode || r.Code == kSectorCode || r.Code == kSegmentCode)
       AddOutline(f, shape);
     else
       AddTangentZone(f, shape);
   }
-  void Se(const TJwwEntSolidSe &r, Footprint &f) const {
+  void operator()(const TJwwEntSolidSe &r, Footprint &f) const {
     AddOutline(f, PaperShape(r.Outline, Scale(r.Attr)));
+  }
+  // Block insertions are never snapped to: no footprint.
+  void operator()(const TJwwEntBlk &, Footprint &) const {}
+  void operator()(const TJwwEntSolidSo &r, Footprint &f) const {
+    Ring(geometry::RingMode::SameFlatness, r, f);
+  }
+  void operator()(const TJwwEntSolidSg &r, Footprint &f) const {
+    Ring(geometry::RingMode::EvenWidth, r, f);
   }
   // A ring hits inside its outer outline or at its inner arc's end points.
   void Ring(geometry::RingMode mode, const TJwwEntSolidRing &r,

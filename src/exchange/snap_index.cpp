@@ -265,35 +265,10 @@ bool Candidates(const SnapKindIndex &k, double px, double py, double tol,
 } // namespace
 
 void SnapIndex::Build(const DrawingModel &m) {
-  const Tracer t(m);
-  const auto file = [this](EntKind kind, const auto &list, auto &&trace) {
-    const auto at =
-        std::find(std::begin(kSnapOrder), std::end(kSnapOrder), kind);
-    FileKind(kinds_[static_cast<std::size_t>(at - std::begin(kSnapOrder))],
-             list, trace);
-  };
-  file(EntKind::Point, m.Points, t);
-  file(EntKind::PointEx, m.PointsEx, t);
-  file(EntKind::Line, m.Lines, t);
-  file(EntKind::Circle, m.Circles, t);
-  file(EntKind::Arc, m.Arcs, t);
-  file(EntKind::Text, m.Texts, t);
-  file(EntKind::Dim, m.Dims, t);
-  file(EntKind::Solid2, m.Solids2, t);
-  file(EntKind::Solid3, m.Solids3, t);
-  file(EntKind::Solid4, m.Solids4, t);
-  using Arcs = TJwwEntSolidArc;
-  using Ring = TJwwEntSolidRing;
-  file(EntKind::SolidSc, m.SolidsSc,
-       [&t](const Arcs &r, Footprint &f) { t.Sc(r, f); });
-  file(EntKind::SolidSe, m.SolidsSe,
-       [&t](const Arcs &r, Footprint &f) { t.Se(r, f); });
-  file(EntKind::SolidSo, m.SolidsSo, [&t](const Ring &r, Footprint &f) {
-    t.Ring(geometry::RingMode::SameFlatness, r, f);
-  });
-  file(EntKind::SolidSg, m.SolidsSg, [&t](const Ring &r, Footprint &f) {
-    t.Ring(geometry::RingMode::EvenWidth, r, f);
-  });
+  const Tracer trace(m);
+  for (std::size_t k = 0; k < std::size(kSnapOrder); ++k)
+    VisitList(m, kSnapOrder[k],
+              [&](const auto &list) { FileKind(kinds_[k], list, trace); });
 }
 
 void SnapIndex::Clear() { kinds_ = {}; }

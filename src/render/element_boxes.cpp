@@ -1,5 +1,7 @@
 #include "orvik/render/element_boxes.h"
 
+#include "orvik/exchange/element_kinds.h"
+
 #include "orvik/geometry/arc_measures.h"
 #include "orvik/render/image_reference.h"
 #include "orvik/util/sjis_text.h"
@@ -95,108 +97,87 @@ double MarkerReach(std::int32_t code, std::int32_t line_width, std::int32_t pen,
   return std::max({dot, symbol, std::fabs(pens.PenWidth(pen)) * scale});
 }
 
-WorldBox BoxOf(const DrawingModel &m, EntKind kind, std::size_t i,
-               const attributes::TgraAttribute &pens,
-               const SpecialCodes *codes) {
-  Grower g;
-  const auto scale = [&m](const TJwwEntAttr &a) {
-    return m.ScaleOfGroup(a.Group);
-  };
-  switch (kind) {
-  case EntKind::Line: {
-    const TJwwEntLine &e = m.Lines[i];
-    const double s = scale(e.Attr);
+// Each record's box in paper millimetres, one function per record type.
+class BoxTracer {
+public:
+  BoxTracer(const DrawingModel &m, const attributes::TgraAttribute &pens,
+            const SpecialCodes *codes)
+      : m_(m), pens_(pens), codes_(codes) {}
+
+  template <class T> WorldBox operator()(const T &e) const {
+    Grower g;
+    Add(g, e);
+    return g.Box();
+  }
+
+private:
+  double S(const TJwwEntAttr &a) const { return m_.ScaleOfGroup(a.Group); }
+
+  void Add(Grower &g, const TJwwEntLine &e) const {
+    const double s = S(e.Attr);
     g.Add(e.X1 / s, e.Y1 / s);
     g.Add(e.X2 / s, e.Y2 / s);
-    break;
   }
-  case EntKind::Circle: {
-    const TJwwEntCircle &e = m.Circles[i];
-    const double s = scale(e.Attr);
+  void Add(Grower &g, const TJwwEntCircle &e) const {
+    const double s = S(e.Attr);
     g.Add(e.X / s, e.Y / s, e.Radius / s);
-    break;
   }
-  case EntKind::Arc: {
-    const TJwwEntArc &e = m.Arcs[i];
-    const double s = scale(e.Attr);
+  void Add(Grower &g, const TJwwEntArc &e) const {
+    const double s = S(e.Attr);
     g.Add(e.X / s, e.Y / s,
           e.Radius / s * std::max(1.0, std::fabs(e.Flatness)));
-    break;
   }
-  case EntKind::Text:
-    AddText(g, m.Texts[i], scale(m.Texts[i].Attr), codes);
-    break;
-  case EntKind::Point: {
-    const TJwwEntPoint &e = m.Points[i];
-    const double s = scale(e.Attr);
+  void Add(Grower &g, const TJwwEntText &e) const {
+    AddText(g, e, S(e.Attr), codes_);
+  }
+  void Add(Grower &g, const TJwwEntPoint &e) const {
+    const double s = S(e.Attr);
     g.Add(e.X / s, e.Y / s,
-          MarkerReach(0, e.Attr.LineWidth, e.Attr.Colour, 1, pens));
-    break;
+          MarkerReach(0, e.Attr.LineWidth, e.Attr.Colour, 1, pens_));
   }
-  case EntKind::PointEx: {
-    const TJwwEntPointEx &e = m.PointsEx[i];
-    const double s = scale(e.Attr);
-    g.Add(e.X / s, e.Y / s,
-          MarkerReach(e.Code, e.Attr.LineWidth, e.Attr.Colour, e.Value1, pens));
-    break;
+  void Add(Grower &g, const TJwwEntPointEx &e) const {
+    const double s = S(e.Attr);
+    g.Add(
+        e.X / s, e.Y / s,
+        MarkerReach(e.Code, e.Attr.LineWidth, e.Attr.Colour, e.Value1, pens_));
   }
-  case EntKind::Dim: {
-    const TJwwEntDim &e = m.Dims[i];
-    const double s = scale(e.Line.Attr);
-    g.Add(e.Line.X1 / s, e.Line.Y1 / s);
-    g.Add(e.Line.X2 / s, e.Line.Y2 / s);
-    AddText(g, e.Text, scale(e.Text.Attr), codes);
-    break;
+  void Add(Grower &g, const TJwwEntDim &e) const {
+    Add(g, e.Line);
+    AddText(g, e.Text, S(e.Text.Attr), codes_);
   }
-  case EntKind::Block:
-    return {kInf, kInf, -kInf, -kInf}; // never drawn
-  case EntKind::Solid2: {
-    const TJwwEntSolid2 &e = m.Solids2[i];
-    const double s = scale(e.Attr);
+  void Add(Grower &, const TJwwEntBlk &) const {} // never drawn: no box
+  void Add(Grower &g, const TJwwEntSolid2 &e) const {
+    const double s = S(e.Attr);
     g.Add(e.X1 / s, e.Y1 / s);
     g.Add(e.X2 / s, e.Y2 / s);
-    break;
   }
-  case EntKind::Solid3: {
-    const TJwwEntSolid3 &e = m.Solids3[i];
-    const double s = scale(e.Attr);
+  void Add(Grower &g, const TJwwEntSolid3 &e) const {
+    const double s = S(e.Attr);
     g.Add(e.X1 / s, e.Y1 / s);
     g.Add(e.X2 / s, e.Y2 / s);
     g.Add(e.X3 / s, e.Y3 / s);
-    break;
   }
-  case EntKind::Solid4: {
-    const TJwwEntSolid4 &e = m.Solids4[i];
-    const double s = scale(e.Attr);
+  void Add(Grower &g, const TJwwEntSolid4 &e) const {
+    const double s = S(e.Attr);
     g.Add(e.X1 / s, e.Y1 / s);
     g.Add(e.X2 / s, e.Y2 / s);
     g.Add(e.X3 / s, e.Y3 / s);
     g.Add(e.X4 / s, e.Y4 / s);
-    break;
   }
-  case EntKind::SolidSc:
-  case EntKind::SolidSe: {
-    const TJwwEntSolidArc &e =
-        kind == EntKind::SolidSc ? m.SolidsSc[i] : m.SolidsSe[i];
-    AddOutline(g, e.Outline, scale(e.Attr), kind == EntKind::SolidSc);
-    break;
+  void Add(Grower &g, const TJwwEntSolidSc &e) const {
+    AddOutline(g, e.Outline, S(e.Attr), true);
   }
-  case EntKind::SolidSo:
-  case EntKind::SolidSg: {
-    const TJwwEntSolidRing &e =
-        kind == EntKind::SolidSo ? m.SolidsSo[i] : m.SolidsSg[i];
-    AddOutline(g, e.Outline, scale(e.Attr), false);
-    break;
+  void Add(Grower &g, const TJwwEntSolidRing &e) const {
+    AddOutline(g, e.Outline, S(e.Attr), false);
   }
+  void Add(Grower &g, const TJwwEntSolidSe &e) const {
+    AddOutline(g, e.Outline, S(e.Attr), false);
   }
-  return g.Box();
-}
 
-constexpr EntKind kKinds[] = {
-    EntKind::Line,    EntKind::Circle,  EntKind::Arc,    EntKind::Text,
-    EntKind::Point,   EntKind::PointEx, EntKind::Dim,    EntKind::Block,
-    EntKind::Solid2,  EntKind::Solid3,  EntKind::Solid4, EntKind::SolidSc,
-    EntKind::SolidSe, EntKind::SolidSo, EntKind::SolidSg};
+  const DrawingModel &m_;
+  const attributes::TgraAttribute &pens_;
+  const SpecialCodes *codes_;
+};
 
 } // namespace
 
@@ -219,17 +200,16 @@ ElementBoxes::FloatBox ElementBoxes::Rounded(const WorldBox &b) {
 void ElementBoxes::Sync(const DrawingModel &model,
                         const attributes::TgraAttribute &pens,
                         const SpecialCodes *codes) {
-  for (const EntKind kind : kKinds) {
+  const BoxTracer box(model, pens, codes);
+  ForEachList(model, [&](EntKind kind, const auto &list) {
     std::vector<FloatBox> &boxes = boxes_[static_cast<std::size_t>(kind)];
-    std::size_t count = 0;
-    VisitList(model, kind,
-              [&count](const auto &list) { count = list.Count(); });
+    const std::size_t count = list.Count();
     if (boxes.size() > count)
       boxes.resize(count);
     boxes.reserve(count);
     for (std::size_t i = boxes.size(); i < count; ++i)
-      boxes.push_back(Rounded(BoxOf(model, kind, i, pens, codes)));
-  }
+      boxes.push_back(Rounded(box(list[i])));
+  });
 }
 
 void ElementBoxes::Clear() {

@@ -111,15 +111,17 @@ bool StartAtFirstElement(const DrawingModel &m, Box &box) {
     return start(m.Solids3[0].X1, m.Solids3[0].Y1, m.Solids3[0].Attr.Group);
   if (!m.Solids4.Empty())
     return start(m.Solids4[0].X1, m.Solids4[0].Y1, m.Solids4[0].Attr.Group);
-  for (const auto *list : {&m.SolidsSc, &m.SolidsSe})
-    if (!list->Empty())
-      return start((*list)[0].Outline.CentreX, (*list)[0].Outline.CentreY,
-                   (*list)[0].Attr.Group);
-  for (const auto *list : {&m.SolidsSo, &m.SolidsSg})
-    if (!list->Empty())
-      return start((*list)[0].Outline.CentreX, (*list)[0].Outline.CentreY,
-                   (*list)[0].Attr.Group);
-  return false;
+  bool started = false;
+  const auto outline = [&](const auto &list) {
+    if (!started && !list.Empty())
+      started = start(list[0].Outline.CentreX, list[0].Outline.CentreY,
+                      list[0].Attr.Group);
+  };
+  outline(m.SolidsSc);
+  outline(m.SolidsSe);
+  outline(m.SolidsSo);
+  outline(m.SolidsSg);
+  return started;
 }
 
 // Calls add(record, scale of its group) for every record of the list.

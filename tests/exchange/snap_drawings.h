@@ -181,10 +181,10 @@ struct Filler {
       const double s = Scale(r.Attr), deg = kPi / 180;
       Shape({r.X / s, r.Y / s, r.Radius / s, r.Flatness, r.StartAngle * deg,
              (r.EndAngle - r.StartAngle) * deg, r.Tilt * deg});
-    } else if constexpr (std::is_same_v<R, TJwwEntSolidArc>) {
+    } else if constexpr (std::is_base_of_v<TJwwEntSolidArc, R>) {
       Outline(r);
       r.Code = g.Pick({100, 0, 5, -1, 1, 7, 99});
-    } else if constexpr (std::is_same_v<R, TJwwEntSolidRing>) {
+    } else if constexpr (std::is_base_of_v<TJwwEntSolidRing, R>) {
       const ArcShape outer = Outline(r);
       r.InnerRadius =
           g.Chance(0.8) ? r.Outline.Radius * g.Uniform(0, 1.2) : g.Radius();

@@ -178,8 +178,9 @@ struct TJwwEntSolidArc {
   TJwwSolidOutline Outline;
   std::int32_t Code = 0;
 };
-using TJwwEntSolidSc = TJwwEntSolidArc;
-using TJwwEntSolidSe = TJwwEntSolidArc;
+// Distinct types, so that each kind's list has a record type of its own.
+struct TJwwEntSolidSc : TJwwEntSolidArc {};
+struct TJwwEntSolidSe : TJwwEntSolidArc {};
 
 // "so" and "sg": the outer outline and the inner radius.
 struct TJwwEntSolidRing {
@@ -188,8 +189,8 @@ struct TJwwEntSolidRing {
   TJwwSolidOutline Outline;
   double InnerRadius = 0;
 };
-using TJwwEntSolidSo = TJwwEntSolidRing;
-using TJwwEntSolidSg = TJwwEntSolidRing;
+struct TJwwEntSolidSo : TJwwEntSolidRing {};
+struct TJwwEntSolidSg : TJwwEntSolidRing {};
 
 // One arrival: the element's kind and its 0-based index in that kind's list.
 struct TJwwEntOrder {
