@@ -7,12 +7,13 @@
 #include "orvik/platform/arguments.h"
 #include "orvik/platform/cp932.h"
 
+#include "orvik/exchange/element_kinds.h"
 #include "orvik/exchange/reader.h"
 #include "orvik/exchange/session.h"
 #include "orvik/util/real_format.h"
 
-#include <array>
 #include <string>
+#include <vector>
 
 namespace orvik::cli {
 namespace {
@@ -20,26 +21,16 @@ namespace {
 using exchange::DrawingModel;
 
 struct KindCount {
-  const char *name;
+  std::string_view name;
   std::size_t count;
 };
 
-std::array<KindCount, 15> CountKinds(const DrawingModel &m) {
-  return {{{"lines", m.Lines.Count()},
-           {"circles", m.Circles.Count()},
-           {"arcs", m.Arcs.Count()},
-           {"texts", m.Texts.Count()},
-           {"points", m.Points.Count()},
-           {"extended_points", m.PointsEx.Count()},
-           {"dimensions", m.Dims.Count()},
-           {"blocks", m.Blocks.Count()},
-           {"solids_2", m.Solids2.Count()},
-           {"solids_3", m.Solids3.Count()},
-           {"solids_4", m.Solids4.Count()},
-           {"solids_sc", m.SolidsSc.Count()},
-           {"solids_se", m.SolidsSe.Count()},
-           {"solids_so", m.SolidsSo.Count()},
-           {"solids_sg", m.SolidsSg.Count()}}};
+std::vector<KindCount> CountKinds(const DrawingModel &m) {
+  std::vector<KindCount> counts;
+  exchange::ForEachList(m, [&counts](exchange::EntKind kind, const auto &list) {
+    counts.push_back({exchange::KindInfo(kind).counts, list.Count()});
+  });
+  return counts;
 }
 
 std::string Int(std::int64_t v) {
@@ -63,7 +54,7 @@ std::string Json(const DrawingModel &m, const std::string &path) {
   std::string j = "{\n  \"file\": " + JsonString(path) + ",\n";
   j += "  \"elements\": {\"total\": " + Int(m.EntOrder.Count());
   for (const KindCount &k : CountKinds(m))
-    j += std::string(", \"") + k.name + "\": " + Int(k.count);
+    j += ", \"" + std::string(k.name) + "\": " + Int(k.count);
   j += "},\n  \"sheet_coords\": ";
   j += m.SheetCoords ? "true" : "false";
   j += ",\n  \"group_scales\": [" + JoinScales(m, ", ") + "],\n";

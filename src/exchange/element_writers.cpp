@@ -46,46 +46,18 @@ void RecordWriter::WriteElement(const TJwwEntOrder &entry) {
   // one are left out: they would be drawn twice.
   const auto i = static_cast<std::size_t>(entry.Index);
   pending_z_ = 0;
-  bool skip = true;
-  VisitList(m_, entry.Kind, [i, &skip](auto &l) {
-    skip = i >= l.Count() || l[i].Attr.InCurveGroup;
+  VisitList(m_, entry.Kind, [this, i](const auto &list) {
+    if (i < list.Count() && !list[i].Attr.InCurveGroup)
+      Write(list[i]);
   });
-  if (skip)
-    return;
-  DrawingModel &m = m_;
-  switch (entry.Kind) {
-  case EntKind::Line:
-    return WriteLine(m.Lines[i]);
-  case EntKind::Circle:
-    return WriteCircle(m.Circles[i]);
-  case EntKind::Arc:
-    return WriteArc(m.Arcs[i]);
-  case EntKind::Text:
-    return WriteText(m.Texts[i]);
-  case EntKind::Point:
-    return WritePoint(m.Points[i]);
-  case EntKind::PointEx:
-    return WritePointEx(m.PointsEx[i]);
-  case EntKind::Dim:
-    return WriteDim(m.Dims[i]);
-  case EntKind::Block:
-    return; // block insertions are never handed back
-  case EntKind::Solid2:
-    return WriteSolid2(m.Solids2[i]);
-  case EntKind::Solid3:
-    return WriteSolid3(m.Solids3[i]);
-  case EntKind::Solid4:
-    return WriteSolid4(m.Solids4[i]);
-  case EntKind::SolidSc:
-    return WriteSolidArc(m.SolidsSc[i], false);
-  case EntKind::SolidSe:
-    return WriteSolidArc(m.SolidsSe[i], true);
-  case EntKind::SolidSo:
-    return WriteSolidRing(m.SolidsSo[i], false);
-  case EntKind::SolidSg:
-    return WriteSolidRing(m.SolidsSg[i], true);
-  }
 }
+
+// Block insertions are never handed back: the host keeps them.
+void RecordWriter::Write(const TJwwEntBlk &) {}
+void RecordWriter::Write(const TJwwEntSolidSc &e) { WriteSolidArc(e, false); }
+void RecordWriter::Write(const TJwwEntSolidSe &e) { WriteSolidArc(e, true); }
+void RecordWriter::Write(const TJwwEntSolidSo &e) { WriteSolidRing(e, false); }
+void RecordWriter::Write(const TJwwEntSolidSg &e) { WriteSolidRing(e, true); }
 
 // Group, layer, colour, line type and width of lines, circles and arcs.
 void RecordWriter::WriteLineAttributes(const TJwwEntAttr &a) {
@@ -120,19 +92,19 @@ void RecordWriter::EmitRecord(const char *key,
   End();
 }
 
-void RecordWriter::WriteLine(const TJwwEntLine &e) {
+void RecordWriter::Write(const TJwwEntLine &e) {
   WriteLineAttributes(e.Attr);
   if (!Equal(e.X1, e.Y1, e.X2, e.Y2))
     EmitRecord("", {e.X1, e.Y1, e.X2, e.Y2});
 }
 
-void RecordWriter::WriteCircle(const TJwwEntCircle &e) {
+void RecordWriter::Write(const TJwwEntCircle &e) {
   WriteLineAttributes(e.Attr);
   if (e.Radius > kTol)
     EmitRecord("ci", {e.X, e.Y, e.Radius});
 }
 
-void RecordWriter::WriteArc(const TJwwEntArc &e) {
+void RecordWriter::Write(const TJwwEntArc &e) {
   WriteLineAttributes(e.Attr);
   if (e.Radius > kTol && std::fabs(e.Flatness) > kTol)
     EmitRecord("ci", {e.X, e.Y, e.Radius, e.StartAngle, e.EndAngle, e.Flatness,
@@ -145,7 +117,7 @@ void RecordWriter::WriteTextAttributes(const TJwwEntText &t) {
   WriteFont(t.FontName);
 }
 
-void RecordWriter::WriteText(const TJwwEntText &e) {
+void RecordWriter::Write(const TJwwEntText &e) {
   WriteGroup(e.Attr.Group);
   WriteLayer(e.Attr.Layer);
   WriteTextAttributes(e);
@@ -164,7 +136,7 @@ void RecordWriter::EmitTextRecord(const char *key, const TJwwEntText &t,
   EndTextHead(text);
 }
 
-void RecordWriter::WritePoint(const TJwwEntPoint &e) {
+void RecordWriter::Write(const TJwwEntPoint &e) {
   WriteGroup(e.Attr.Group);
   WriteLayer(e.Attr.Layer);
   WritePointColour(e.Attr.Colour);
@@ -174,7 +146,7 @@ void RecordWriter::WritePoint(const TJwwEntPoint &e) {
 }
 
 // A marker scale of 0 means 1; an unknown marker code becomes -3.
-void RecordWriter::WritePointEx(const TJwwEntPointEx &e) {
+void RecordWriter::Write(const TJwwEntPointEx &e) {
   WriteGroup(e.Attr.Group);
   WriteLayer(e.Attr.Layer);
   WritePointColour(e.Attr.Colour);
@@ -189,7 +161,7 @@ void RecordWriter::WritePointEx(const TJwwEntPointEx &e) {
 }
 
 // A dimension whose text is blank shows its measured length instead.
-void RecordWriter::WriteDim(const TJwwEntDim &e) {
+void RecordWriter::Write(const TJwwEntDim &e) {
   const TJwwEntLine &line = e.Line;
   WriteGroup(e.Attr.Group);
   WriteLayer(e.Attr.Layer);
@@ -212,13 +184,13 @@ void RecordWriter::WriteDim(const TJwwEntDim &e) {
   EmitTextRecord("cs", e.Text, measured);
 }
 
-void RecordWriter::WriteSolid2(const TJwwEntSolid2 &e) {
+void RecordWriter::Write(const TJwwEntSolid2 &e) {
   WriteSolidAttributes(e.Attr, e.Rgb, true);
   if (!Equal(e.X1, e.Y1, e.X2, e.Y2))
     EmitRecord("sl", {e.X1, e.Y1, e.X2, e.Y2});
 }
 
-void RecordWriter::WriteSolid3(const TJwwEntSolid3 &e) {
+void RecordWriter::Write(const TJwwEntSolid3 &e) {
   WriteSolidAttributes(e.Attr, e.Rgb, false);
   EmitSolid3Record(e.X1, e.Y1, e.X2, e.Y2, e.X3, e.Y3);
 }
@@ -232,7 +204,7 @@ void RecordWriter::EmitSolid3Record(double x1, double y1, double x2, double y2,
 
 // Coinciding corners turn a four-point solid into a three-point one, or
 // into nothing when opposite corners meet.
-void RecordWriter::WriteSolid4(const TJwwEntSolid4 &e) {
+void RecordWriter::Write(const TJwwEntSolid4 &e) {
   WriteSolidAttributes(e.Attr, e.Rgb, false);
   if (Equal(e.X1, e.Y1, e.X2, e.Y2))
     EmitSolid3Record(e.X1, e.Y1, e.X3, e.Y3, e.X4, e.Y4);

@@ -17,6 +17,7 @@ constexpr double kDegToRad = std::numbers::pi / 180.0;
 
 // Tests one candidate point (model units) against the window.
 struct Window {
+  const DrawingModel &m;
   double px, py, tol, s; // s: model units per paper millimetre
   bool Try(double x, double y, Point2 &out) const {
     const double vx = x / s, vy = y / s;
@@ -66,7 +67,7 @@ bool Snap(const TJwwEntSolid4 &r, const Window &w, Point2 &out) {
          w.Try(r.X3, r.Y3, out) || w.Try(r.X4, r.Y4, out);
 }
 
-bool SnapSc(const TJwwEntSolidSc &r, const Window &w, Point2 &out) {
+bool Snap(const TJwwEntSolidSc &r, const Window &w, Point2 &out) {
   const ArcShape s = PaperShape(r.Outline, w.s);
   switch (r.Code) {
   case kDiscCode:
@@ -81,7 +82,7 @@ bool SnapSc(const TJwwEntSolidSc &r, const Window &w, Point2 &out) {
   }
 }
 // An "se" solid of a code other than 0 snaps as a whole ellipse.
-bool SnapSe(const TJwwEntSolidSe &r, const Window &w, Point2 &out) {
+bool Snap(const TJwwEntSolidSe &r, const Window &w, Point2 &out) {
   const ArcShape s = PaperShape(r.Outline, w.s);
   if (r.Code != 0)
     return geometry::SnapFullEllipse(out, s.cx, s.cy, s.radius, s.flatness,
@@ -90,36 +91,42 @@ bool SnapSe(const TJwwEntSolidSe &r, const Window &w, Point2 &out) {
 }
 // "so" rings keep their flatness inside, "sg" rings are bands of even
 // width.
-template <geometry::RingMode Mode>
-bool SnapRing(const TJwwEntSolidRing &r, const Window &w, Point2 &out) {
-  return geometry::SnapSolidRing(Mode, out, PaperShape(r.Outline, w.s),
+bool Snap(const TJwwEntSolidSo &r, const Window &w, Point2 &out) {
+  return geometry::SnapSolidRing(geometry::RingMode::SameFlatness, out,
+                                 PaperShape(r.Outline, w.s),
                                  r.InnerRadius / w.s, w.px, w.py, w.tol);
 }
+bool Snap(const TJwwEntSolidSg &r, const Window &w, Point2 &out) {
+  return geometry::SnapSolidRing(geometry::RingMode::EvenWidth, out,
+                                 PaperShape(r.Outline, w.s),
+                                 r.InnerRadius / w.s, w.px, w.py, w.tol);
+}
+// Block insertions are never snapped to.
+bool Snap(const TJwwEntBlk &, const Window &, Point2 &) { return false; }
 
 // A dimension offers its line's ends and its text's start point, each part
 // in the units of its own layer group.
-bool SnapDim(const DrawingModel &m, const TJwwEntDim &r, const Window &w,
-             Point2 &out) {
+bool Snap(const TJwwEntDim &r, const Window &w, Point2 &out) {
   Window line = w, text = w;
-  line.s = m.ScaleOfGroup(r.Line.Attr.Group);
-  text.s = m.ScaleOfGroup(r.Text.Attr.Group);
+  line.s = w.m.ScaleOfGroup(r.Line.Attr.Group);
+  text.s = w.m.ScaleOfGroup(r.Text.Attr.Group);
   return line.Try(r.Line.X1, r.Line.Y1, out) ||
          line.Try(r.Line.X2, r.Line.Y2, out) ||
          text.Try(r.Text.X, r.Text.Y, out);
 }
 
-template <class T, class Test>
+template <class T>
 SnapHit Scan(const DrawingModel &m, EntKind kind, const GrowableList<T> &list,
              std::size_t first, std::size_t last, double px, double py,
-             double tol, Test &&test) {
+             double tol) {
   if (last > list.Count())
     last = list.Count();
-  Window w{px, py, tol, 1.0};
+  Window w{m, px, py, tol, 1.0};
   Point2 out;
   for (std::size_t i = first; i < last; ++i) {
     const T &r = list[i];
     w.s = m.ScaleOfGroup(r.Attr.Group);
-    if (test(r, w, out))
+    if (Snap(r, w, out))
       return {true, kind, i, out.x, out.y};
   }
   return {};
@@ -129,47 +136,11 @@ SnapHit Scan(const DrawingModel &m, EntKind kind, const GrowableList<T> &list,
 
 SnapHit SnapInRange(const DrawingModel &m, EntKind kind, std::size_t first,
                     std::size_t last, double px, double py, double tol) {
-  const auto plain = [](const auto &r, const Window &w, Point2 &out) {
-    return Snap(r, w, out);
-  };
-  switch (kind) {
-  case EntKind::Point:
-    return Scan(m, kind, m.Points, first, last, px, py, tol, plain);
-  case EntKind::PointEx:
-    return Scan(m, kind, m.PointsEx, first, last, px, py, tol, plain);
-  case EntKind::Line:
-    return Scan(m, kind, m.Lines, first, last, px, py, tol, plain);
-  case EntKind::Circle:
-    return Scan(m, kind, m.Circles, first, last, px, py, tol, plain);
-  case EntKind::Arc:
-    return Scan(m, kind, m.Arcs, first, last, px, py, tol, plain);
-  case EntKind::Text:
-    return Scan(m, kind, m.Texts, first, last, px, py, tol, plain);
-  case EntKind::Dim:
-    return Scan(m, kind, m.Dims, first, last, px, py, tol,
-                [&m](const TJwwEntDim &r, const Window &w, Point2 &out) {
-                  return SnapDim(m, r, w, out);
-                });
-  case EntKind::Solid2:
-    return Scan(m, kind, m.Solids2, first, last, px, py, tol, plain);
-  case EntKind::Solid3:
-    return Scan(m, kind, m.Solids3, first, last, px, py, tol, plain);
-  case EntKind::Solid4:
-    return Scan(m, kind, m.Solids4, first, last, px, py, tol, plain);
-  case EntKind::SolidSc:
-    return Scan(m, kind, m.SolidsSc, first, last, px, py, tol, SnapSc);
-  case EntKind::SolidSe:
-    return Scan(m, kind, m.SolidsSe, first, last, px, py, tol, SnapSe);
-  case EntKind::SolidSo:
-    return Scan(m, kind, m.SolidsSo, first, last, px, py, tol,
-                SnapRing<geometry::RingMode::SameFlatness>);
-  case EntKind::SolidSg:
-    return Scan(m, kind, m.SolidsSg, first, last, px, py, tol,
-                SnapRing<geometry::RingMode::EvenWidth>);
-  case EntKind::Block:
-    break;
-  }
-  return {};
+  SnapHit hit;
+  VisitList(m, kind, [&](const auto &list) {
+    hit = Scan(m, kind, list, first, last, px, py, tol);
+  });
+  return hit;
 }
 
 SnapHit SnapToElement(const DrawingModel &model, double px, double py,

@@ -33,16 +33,23 @@ public:
   void WriteElement(const TJwwEntOrder &entry);
 
 private:
-  void WriteLine(const TJwwEntLine &e);
-  void WriteCircle(const TJwwEntCircle &e);
-  void WriteArc(const TJwwEntArc &e);
-  void WriteText(const TJwwEntText &e);
-  void WritePoint(const TJwwEntPoint &e);
-  void WritePointEx(const TJwwEntPointEx &e);
-  void WriteDim(const TJwwEntDim &e);
-  void WriteSolid2(const TJwwEntSolid2 &e);
-  void WriteSolid3(const TJwwEntSolid3 &e);
-  void WriteSolid4(const TJwwEntSolid4 &e);
+  // One element writer per record type: its attribute records, then its
+  // element record.
+  void Write(const TJwwEntLine &e);
+  void Write(const TJwwEntCircle &e);
+  void Write(const TJwwEntArc &e);
+  void Write(const TJwwEntText &e);
+  void Write(const TJwwEntPoint &e);
+  void Write(const TJwwEntPointEx &e);
+  void Write(const TJwwEntDim &e);
+  void Write(const TJwwEntBlk &e);
+  void Write(const TJwwEntSolid2 &e);
+  void Write(const TJwwEntSolid3 &e);
+  void Write(const TJwwEntSolid4 &e);
+  void Write(const TJwwEntSolidSc &e);
+  void Write(const TJwwEntSolidSe &e);
+  void Write(const TJwwEntSolidSo &e);
+  void Write(const TJwwEntSolidSg &e);
   void WriteSolidArc(const TJwwEntSolidArc &e, bool is_se);
   void WriteSolidRing(const TJwwEntSolidRing &e, bool is_sg);
 

@@ -27,6 +27,7 @@
 #include "case_files.h"
 #include "exchange_support.h"
 
+#include "orvik/exchange/element_kinds.h"
 #include "orvik/exchange/snap_index.h"
 #include "orvik/util/real_format.h"
 
@@ -96,17 +97,13 @@ template <class... T> std::string Line(const T &...words) {
   return s;
 }
 
-constexpr const char *kKindNames[] = {
-    "",      "line",   "circle", "arc",    "text", "point", "pointex", "dim",
-    "block", "solid2", "solid3", "solid4", "sc",   "se",    "so",      "sg"};
-
 std::string Element(DrawingModel &m, const TJwwEntOrder &e) {
   const auto i = static_cast<std::size_t>(e.Index);
   if (e.Kind == EntKind::Block)
     return Line("block", m.Blocks[i].X, m.Blocks[i].Y, m.Blocks[i].Name);
   std::string s;
   VisitList(m, e.Kind, [&](const auto &list) {
-    s = Line(kKindNames[static_cast<int>(e.Kind)], "pick", list[i].Attr.PickNo,
+    s = Line(KindInfo(e.Kind).name, "pick", list[i].Attr.PickNo,
              list[i].Attr.InCurveGroup ? "curve" : "");
   });
   if (e.Kind == EntKind::Line)
@@ -153,8 +150,7 @@ std::vector<std::string> Summary(DrawingModel &m) {
 // The hit's point rounded to 9 decimals, or "none".
 std::string Hit(const SnapHit &h) {
   const auto nano = [](double v) { return std::round(v * 1e9) / 1e9; };
-  return h.found ? Line(kKindNames[static_cast<int>(h.kind)], h.index,
-                        nano(h.x), nano(h.y))
+  return h.found ? Line(KindInfo(h.kind).name, h.index, nano(h.x), nano(h.y))
                  : "none";
 }
 

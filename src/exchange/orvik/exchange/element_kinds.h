@@ -14,26 +14,28 @@ namespace orvik::exchange {
 
 struct ElementKindInfo {
   EntKind kind;
-  std::string_view key;  // the record's key; "" for a bare line
-  std::string_view name; // as orvik-cli info counts them
+  std::string_view key;    // the record's key; "" for a bare line
+  std::string_view list;   // the model's list
+  std::string_view name;   // one element, in summaries and traces
+  std::string_view counts; // as orvik-cli info counts them
 };
 
 inline constexpr std::array<ElementKindInfo, 15> kElementKinds = {{
-    {EntKind::Line, "", "lines"},
-    {EntKind::Circle, "ci", "circles"},
-    {EntKind::Arc, "ci", "arcs"},
-    {EntKind::Text, "ch", "texts"},
-    {EntKind::Point, "pt", "points"},
-    {EntKind::PointEx, "pt", "extended_points"},
-    {EntKind::Dim, "msg", "dimensions"},
-    {EntKind::Block, "BL", "blocks"},
-    {EntKind::Solid2, "sl", "solids_2"},
-    {EntKind::Solid3, "sl", "solids_3"},
-    {EntKind::Solid4, "sl", "solids_4"},
-    {EntKind::SolidSc, "sc", "solids_sc"},
-    {EntKind::SolidSe, "se", "solids_se"},
-    {EntKind::SolidSo, "so", "solids_so"},
-    {EntKind::SolidSg, "sg", "solids_sg"},
+    {EntKind::Line, "", "Lines", "line", "lines"},
+    {EntKind::Circle, "ci", "Circles", "circle", "circles"},
+    {EntKind::Arc, "ci", "Arcs", "arc", "arcs"},
+    {EntKind::Text, "ch", "Texts", "text", "texts"},
+    {EntKind::Point, "pt", "Points", "point", "points"},
+    {EntKind::PointEx, "pt", "PointsEx", "pointex", "extended_points"},
+    {EntKind::Dim, "msg", "Dims", "dim", "dimensions"},
+    {EntKind::Block, "BL", "Blocks", "block", "blocks"},
+    {EntKind::Solid2, "sl", "Solids2", "solid2", "solids_2"},
+    {EntKind::Solid3, "sl", "Solids3", "solid3", "solids_3"},
+    {EntKind::Solid4, "sl", "Solids4", "solid4", "solids_4"},
+    {EntKind::SolidSc, "sc", "SolidsSc", "sc", "solids_sc"},
+    {EntKind::SolidSe, "se", "SolidsSe", "se", "solids_se"},
+    {EntKind::SolidSo, "so", "SolidsSo", "so", "solids_so"},
+    {EntKind::SolidSg, "sg", "SolidsSg", "sg", "solids_sg"},
 }};
 
 // The description of `kind`, which must be one of the fifteen.
