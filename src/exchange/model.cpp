@@ -1,5 +1,6 @@
 #include "orvik/exchange/model.h"
 
+#include "orvik/exchange/element_kinds.h"
 #include "orvik/exchange/host_texts.h"
 #include "orvik/exchange/output_buffer.h"
 
@@ -45,21 +46,7 @@ void InitModel(DrawingModel &model, OutputBuffer &output) {
 }
 
 void FreeModel(DrawingModel &m) {
-  m.Lines.Clear();
-  m.Circles.Clear();
-  m.Arcs.Clear();
-  m.Texts.Clear();
-  m.Points.Clear();
-  m.PointsEx.Clear();
-  m.Dims.Clear();
-  m.Blocks.Clear();
-  m.Solids2.Clear();
-  m.Solids3.Clear();
-  m.Solids4.Clear();
-  m.SolidsSc.Clear();
-  m.SolidsSe.Clear();
-  m.SolidsSo.Clear();
-  m.SolidsSg.Clear();
+  ForEachList(m, [](EntKind, auto &list) { list.Clear(); });
   m.EntOrder.Clear();
   m.Pool.Clear();
   m.storage_->Release();
