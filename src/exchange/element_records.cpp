@@ -87,7 +87,7 @@ bool ExchangeReader::ParseElementRecord(std::string_view key, int n) {
   // A curve solid's group runs on through its solids; any other element
   // ends a curve group, as it ends a polyline.
   if (key[0] != 's')
-    m.InCurveGroup = false;
+    in_curve_group_ = false;
   EndElementRecord();
   return true;
 }
@@ -98,7 +98,7 @@ template <class T>
 T &ExchangeReader::AppendSolid(GrowableList<T> &list, EntKind kind) {
   T &s = m_.AppendElement(list, kind);
   s.Rgb = m_.Attr.CurSolidRgb;
-  s.Attr.InCurveGroup = m_.InCurveGroup;
+  s.Attr.InCurveGroup = in_curve_group_;
   return s;
 }
 
@@ -130,16 +130,16 @@ void ExchangeReader::ReadOutline(TJwwSolidOutline &outline) {
 
 void ExchangeReader::EndElementRecord() {
   m_.Attr.CurZFlags = 0;
-  m_.InPolyline = false;
-  m_.DimPending = false;
+  in_polyline_ = false;
+  dim_pending_ = false;
 }
 
 // A text, or a dimension when "cs" follows "msg".
 void ExchangeReader::ReadText(std::int32_t text_class) {
   DrawingModel &m = m_;
-  if (text_class == 2 && m.DimPending) {
+  if (text_class == 2 && dim_pending_) {
     TJwwEntDim &dim = m.AppendElement(m.Dims, EntKind::Dim);
-    dim.Line = m.PendingDimLine;
+    dim.Line = pending_dim_line_;
     m.StampAttributes(dim.Text.Attr);
     FillText(dim.Text, 2);
     return;
@@ -226,18 +226,18 @@ void ExchangeReader::AddSolid3(double x1, double y1, double x2, double y2,
 // here would lose them on the way back.
 void ExchangeReader::ParseBareLine() {
   DrawingModel &m = m_;
-  if (m.DimPending) {
-    m.StampAttributes(m.PendingDimLine.Attr);
-    m.PendingDimLine.PolylineNo = 0;
-    m.PendingDimLine.X1 = Real(0);
-    m.PendingDimLine.Y1 = Real(1);
-    m.PendingDimLine.X2 = Real(2);
-    m.PendingDimLine.Y2 = Real(3);
+  if (dim_pending_) {
+    m.StampAttributes(pending_dim_line_.Attr);
+    pending_dim_line_.PolylineNo = 0;
+    pending_dim_line_.X1 = Real(0);
+    pending_dim_line_.Y1 = Real(1);
+    pending_dim_line_.X2 = Real(2);
+    pending_dim_line_.Y2 = Real(3);
     return;
   }
   TJwwEntLine &l = m.AppendElement(m.Lines, EntKind::Line);
-  l.PolylineNo = m.InPolyline ? m.PolylineNo : 0;
-  l.Attr.InCurveGroup = m.InCurveGroup;
+  l.PolylineNo = in_polyline_ ? polyline_no_ : 0;
+  l.Attr.InCurveGroup = in_curve_group_;
   l.X1 = Real(0);
   l.Y1 = Real(1);
   l.X2 = Real(2);

@@ -17,14 +17,6 @@ void ResetValues(DrawingModel &m) {
   m.Attr = AttributeState{};
   m.Attr.CurFont = kDefaultFont;
   m.LineWidthSeen = false;
-  m.PolylineNo = 0;
-  m.InPolyline = false;
-  m.InCurveGroup = false;
-  m.DimPending = false;
-  m.PendingDimLine = TJwwEntLine{};
-  m.PendingDimLine.Attr.Colour = 1;
-  m.PendingDimLine.Attr.LineType = 1;
-  m.PendingDimLine.X2 = 1.0;
   m.NewElementScreenColour = 0;
 }
 

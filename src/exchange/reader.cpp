@@ -180,26 +180,26 @@ bool ExchangeReader::ParseAttributeRecord(std::string_view key, int n) {
   } else {
     return false;
   }
-  m_.InPolyline = false;
-  m_.InCurveGroup = false;
+  in_polyline_ = false;
+  in_curve_group_ = false;
   return true;
 }
 
 // Structure markers, indicated points and pick numbers.
 bool ExchangeReader::ParseMarkerRecord(std::string_view key, int n) {
   if (key == "pl") {
-    ++m_.PolylineNo;
-    m_.InPolyline = true;
-    m_.InCurveGroup = true;
-    m_.DimPending = false;
+    ++polyline_no_;
+    in_polyline_ = true;
+    in_curve_group_ = true;
+    dim_pending_ = false;
   } else if (key == "msg") {
-    m_.DimPending = true;
-    m_.InPolyline = false;
-    m_.InCurveGroup = false;
+    dim_pending_ = true;
+    in_polyline_ = false;
+    in_curve_group_ = false;
   } else if (key == "#") {
-    m_.InPolyline = false;
-    m_.InCurveGroup = false;
-    m_.DimPending = false;
+    in_polyline_ = false;
+    in_curve_group_ = false;
+    dim_pending_ = false;
   } else if (StartsWith(key, "hp") && n >= 3) {
     ReadIndicatedPoint(key);
   } else if (StartsWith(key, "hhp")) {

@@ -92,17 +92,8 @@ public:
 
   AttributeState Attr;
 
-  // Reader state.
+  // The file carried line widths ("lw"): the writer writes them only then.
   bool LineWidthSeen = false;
-  std::int32_t PolylineNo = 0;
-  bool InPolyline = false;
-  // Inside a curve group: from "pl" to the next attribute record that ends
-  // a polyline, a lone "#", "msg", another "pl" or an element that is
-  // neither a line nor a solid. Unlike InPolyline it runs on through the
-  // solids of a curve solid.
-  bool InCurveGroup = false;
-  bool DimPending = false;
-  TJwwEntLine PendingDimLine;
 
   // Screen colour (0x00BBGGRR) of the colour chosen for new elements.
   std::uint32_t NewElementScreenColour = 0;

@@ -50,6 +50,24 @@ private:
 
   DrawingModel &m_;
   FieldScanner fields_;
+
+  // The running state between records.
+  // "pl" records met so far; a line after one carries its number while
+  // the polyline lasts (an attribute record, a marker or another element
+  // ends it).
+  std::int32_t polyline_no_ = 0;
+  bool in_polyline_ = false;
+  // Inside a curve group: from "pl" to the next attribute record that ends
+  // a polyline, a lone "#", "msg", another "pl" or an element that is
+  // neither a line nor a solid. Unlike a polyline it runs on through the
+  // solids of a curve solid.
+  bool in_curve_group_ = false;
+  // After "msg": the next bare line is a dimension's line, which waits
+  // here for its "cs" text. Never cleared: a "cs" without a line of its
+  // own takes the last one, or this default.
+  bool dim_pending_ = false;
+  // Its default: colour 1, line type 1, from (0, 0) to (1, 0).
+  TJwwEntLine pending_dim_line_ = {{0, 1, 1, 0, 0, 0, 0, false}, 0, 0, 0, 1, 0};
 };
 
 // One line, as ExchangeReader::ParseLine does it.
