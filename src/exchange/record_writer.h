@@ -14,8 +14,10 @@ namespace orvik::exchange {
 
 class RecordWriter {
 public:
-  RecordWriter(DrawingModel &model, OutputBuffer &output)
-      : m_(model), a_(model.Attr), out_(output) {}
+  // Starts as nothing were written yet: every attribute's first record is
+  // written whatever its value. The model's first values stand in for
+  // values out of range.
+  RecordWriter(const DrawingModel &model, OutputBuffer &output);
 
   void WriteGroup(std::int32_t group);
   void WriteLayer(std::int32_t layer);
@@ -81,8 +83,9 @@ private:
   void KeyedInt(const char *key, std::int32_t v);
   void FlushZFlags();
 
-  DrawingModel &m_;
-  AttributeState &a_;
+  const DrawingModel &m_;
+  // What was written last, and which attributes must be written anyway.
+  AttributeState a_;
   OutputBuffer &out_;
   char *end_ = nullptr;        // end of the record being written in place
   bool separate_ = false;      // a blank goes before the next value

@@ -8,8 +8,11 @@
 
 namespace orvik::exchange {
 
-void ResetWriterState(DrawingModel &model) {
-  AttributeState &a = model.Attr;
+namespace {
+
+// The current values and Pending flags as the writer starts: every
+// attribute's first record is written, the values are the defaults.
+void ResetCurrentValues(AttributeState &a) {
   a.Pending = PendingFlags{};
   a.CurGroup = 0;
   a.CurLayer = 0;
@@ -24,13 +27,22 @@ void ResetWriterState(DrawingModel &model) {
   a.CurSolidRgb = 0;
 }
 
+} // namespace
+
+void ResetWriterState(DrawingModel &model) { ResetCurrentValues(model.Attr); }
+
+RecordWriter::RecordWriter(const DrawingModel &model, OutputBuffer &output)
+    : m_(model), a_(model.Attr), out_(output) {
+  ResetCurrentValues(a_);
+}
+
 void EmitMessage(OutputBuffer &output, std::string_view message) {
   std::string record = "h#";
   record.append(message);
   output.EmitLine(record);
 }
 
-void WriteDrawing(DrawingModel &model, OutputBuffer &output,
+void WriteDrawing(const DrawingModel &model, OutputBuffer &output,
                   ProgressLabel *label, EscapeKey *escape) {
   if (model.SheetCoords)
     output.EmitLine("bz");

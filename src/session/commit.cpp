@@ -43,10 +43,9 @@ void MoveLast(List &list, std::int32_t count, Move &&move) {
 
 } // namespace
 
-// What OK may change in the model: the new elements (moved by indicated
-// point 1) and the attribute state (the writer's record of what it wrote).
+// What OK may change in the model: the new elements, moved by indicated
+// point 1.
 struct EditSession::BeforeOk {
-  exchange::AttributeState attributes;
   std::vector<exchange::TJwwEntLine> lines;
   std::vector<exchange::TJwwEntPoint> points;
   std::vector<exchange::TJwwEntArc> arcs;
@@ -80,12 +79,10 @@ void EditSession::ShiftNewElements(double dx, double dy) {
 bool EditSession::Commit() {
   if (state_ != State::Open)
     return false;
-  const BeforeOk before{model_.Attr,
-                        LastRecords(model_.Lines, new_lines_),
+  const BeforeOk before{LastRecords(model_.Lines, new_lines_),
                         LastRecords(model_.Points, new_points_),
                         LastRecords(model_.Arcs, new_arcs_),
-                        LastRecords(model_.Circles, new_circles_),
-                        status_};
+                        LastRecords(model_.Circles, new_circles_), status_};
   if (new_lines_ + new_points_ + new_arcs_ + new_circles_ <= 0) {
     exchange::EmitMessage(output_, exchange::kNoPenDrawingMessage);
   } else {
@@ -103,7 +100,6 @@ bool EditSession::Commit() {
     return true;
   }
   output_.Clear();
-  model_.Attr = before.attributes;
   PutBack(model_.Lines, before.lines);
   PutBack(model_.Points, before.points);
   PutBack(model_.Arcs, before.arcs);

@@ -24,10 +24,11 @@ public:
   virtual bool IsHeld() = 0;
 };
 
-// Prepares the model's attribute state for writing: all Pending flags set
-// and the current values back to their defaults. The first values, the
-// line-width switch, the z flags and the pick number keep what the reader
-// left.
+// Sets the model's current attribute values back to their defaults once the
+// file is read, so that new elements start from them: all Pending flags
+// set, the current values the defaults. The first values, the line-width
+// switch, the z flags and the pick number keep what the reader left. The
+// writer keeps its own record of what it wrote, starting the same way.
 void ResetWriterState(DrawingModel &model);
 
 // EmitLine("h#" followed by the Shift-JIS message).
@@ -38,7 +39,7 @@ void EmitMessage(OutputBuffer &output, std::string_view message);
 // current layer is restored. Every 100 elements the label (if any) shows
 // "処理中(ESC:中断)：i／n" and, if Esc is held, the buffer is emptied (the
 // "hd" included) and writing stops. Either interface may be null.
-void WriteDrawing(DrawingModel &model, OutputBuffer &output,
+void WriteDrawing(const DrawingModel &model, OutputBuffer &output,
                   ProgressLabel *label, EscapeKey *escape);
 
 } // namespace orvik::exchange
