@@ -104,13 +104,11 @@ Colour32 ScreenColourOf(std::int32_t colour) {
 
 void SelectColour(DrawingModel &model, std::int32_t value, std::int32_t mode) {
   model.Attr.CurColour = Resolve(value, mode, ColourFromIndex, model);
-  model.NewElementScreenColour = ScreenColourOf(model.Attr.CurColour);
 }
 
 void SelectPointColour(DrawingModel &model, std::int32_t value,
                        std::int32_t mode) {
   model.Attr.CurPointColour = Resolve(value, mode, ColourFromIndex, model);
-  model.NewElementScreenColour = ScreenColourOf(model.Attr.CurPointColour);
 }
 
 void SelectLineType(DrawingModel &model, std::int32_t value,

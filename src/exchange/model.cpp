@@ -17,7 +17,6 @@ void ResetValues(DrawingModel &m) {
   m.Attr = AttributeState{};
   m.Attr.CurFont = kDefaultFont;
   m.LineWidthSeen = false;
-  m.NewElementScreenColour = 0;
 }
 
 // A group or layer for the element header's byte. The reader only makes

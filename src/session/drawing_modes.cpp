@@ -68,7 +68,7 @@ void EditSession::DrawSnapMark(render::Canvas &canvas,
                                const exchange::SnapHit &hit) const {
   const double d = kSnapPixels / view_.ViewScale;
   render::Primitives p(canvas, view_, pens_);
-  p.SetPen(model_.NewElementScreenColour, render::PenStyle::Solid, 2);
+  p.SetPen(NewElementColour(), render::PenStyle::Solid, 2);
   p.DrawWorldRect(hit.x - d, hit.y - d, hit.x + d, hit.y + d);
 }
 
@@ -98,8 +98,8 @@ Point2 EditSession::PickPoint(Point2 p) {
 void EditSession::PenTrace(std::int32_t x, std::int32_t y) {
   surface_.Draw([&](render::Canvas &canvas) {
     render::Primitives d(canvas, view_, pens_);
-    d.SetPen(model_.NewElementScreenColour, render::PenStyle::Solid, 0);
-    d.SetBrush(model_.NewElementScreenColour, render::BrushStyle::Solid);
+    d.SetPen(NewElementColour(), render::PenStyle::Solid, 0);
+    d.SetBrush(NewElementColour(), render::BrushStyle::Solid);
     d.CircleMarker(x, y, 3);
   });
   Marked({x - 4, y - 4, x + 5, y + 5});

@@ -54,7 +54,7 @@ void EditSession::PreviewGridNode(geometry::Point2 node) {
   surface_.ShowOverlay(
       {x - r, y - r, x + r + 1, y + r + 1}, [&](render::Canvas &canvas) {
         render::Primitives d(canvas, view_, pens_);
-        d.SetPen(model_.NewElementScreenColour, render::PenStyle::Solid, 0);
+        d.SetPen(NewElementColour(), render::PenStyle::Solid, 0);
         d.PixelLine(x - r, y, x + r, y);
         d.PixelLine(x, y - r, x, y + r);
       });

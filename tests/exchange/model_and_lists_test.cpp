@@ -154,10 +154,8 @@ TEST(ChoiceLists, PositionsAndScreenColours) {
   const AttributeState &a = selected.Attr;
   EXPECT_EQ((std::array{a.CurColour, a.CurPointColour, a.CurLineType}),
             (std::array{3, 3, 16}));
-  EXPECT_EQ(selected.NewElementScreenColour, ScreenColourOf(3));
   SelectColour(selected, 104, 0); // an attribute number
   EXPECT_EQ(selected.Attr.CurColour, 104);
-  EXPECT_EQ(selected.NewElementScreenColour, ScreenColourOf(104));
 }
 
 } // namespace

@@ -32,7 +32,6 @@ std::int32_t LineTypeFromIndex(const DrawingModel &model, std::int32_t index);
 Colour32 ScreenColourOf(std::int32_t colour);
 
 // Mode 1: `value` is a list position; any other mode: an attribute number.
-// SelectColour and SelectPointColour also set NewElementScreenColour.
 void SelectColour(DrawingModel &model, std::int32_t value, std::int32_t mode);
 void SelectPointColour(DrawingModel &model, std::int32_t value,
                        std::int32_t mode);

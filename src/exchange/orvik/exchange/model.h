@@ -95,9 +95,6 @@ public:
   // The file carried line widths ("lw"): the writer writes them only then.
   bool LineWidthSeen = false;
 
-  // Screen colour (0x00BBGGRR) of the colour chosen for new elements.
-  std::uint32_t NewElementScreenColour = 0;
-
   DrawingModel();
 
   void AppendOrder(EntKind kind);

@@ -23,6 +23,7 @@
 #include "orvik/session/touch_gesture.h"
 
 #include "orvik/attributes/pen_table.h"
+#include "orvik/exchange/choice_lists.h"
 #include "orvik/exchange/model.h"
 #include "orvik/exchange/output_buffer.h"
 #include "orvik/exchange/snap_index.h"
@@ -193,6 +194,11 @@ private:
   void RequestSnapIndex();
 
   // The drawing modes.
+  // The screen colour of the colour chosen for new elements, in which the
+  // pen tools draw their marks.
+  Colour32 NewElementColour() const {
+    return exchange::ScreenColourOf(model_.Attr.CurPointColour);
+  }
   geometry::Point2 PickPoint(geometry::Point2 p);
   void DrawSnapMark(render::Canvas &canvas, const exchange::SnapHit &hit) const;
   PixelBox SnapMarkPixels(const exchange::SnapHit &hit) const;
