@@ -45,7 +45,7 @@ Drawing *LoadDrawing(Shape shape) {
   drawing->extents = orvik::render::ComputeExtents(drawing->model, {});
   orvik::geometry::ViewState view;
   orvik::render::FitView(view, drawing->extents, 1600, 1000);
-  drawing->tol = 5 / view.ViewScale;
+  drawing->tol = 5 / view.ViewScale();
   const auto start = std::chrono::steady_clock::now();
   drawing->index.Build(drawing->model);
   drawing->first_build_ms = std::chrono::duration<double, std::milli>(

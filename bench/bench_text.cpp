@@ -83,7 +83,7 @@ void Render(benchmark::State &state, bool cache_fonts) {
     orvik::render::PaintScene(canvas, model, pens, view, {}, nullptr);
   }
   state.counters["texts"] = static_cast<double>(model.Texts.Count());
-  state.counters["px_per_mm"] = view.ViewScale;
+  state.counters["px_per_mm"] = view.ViewScale();
 }
 
 void BM_RenderTexts(benchmark::State &state) { Render(state, true); }

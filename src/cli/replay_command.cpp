@@ -95,7 +95,8 @@ int QtKey(const std::string &name) {
 // "view L B R T": the view window in the file's number format.
 void PrintView(const geometry::ViewState &v, std::ostream &out) {
   std::string line = "view";
-  for (double edge : {v.ViewLeft, v.ViewBottom, v.ViewRight, v.ViewTop}) {
+  for (double edge :
+       {v.ViewLeft(), v.ViewBottom(), v.ViewRight(), v.ViewTop()}) {
     line += ' ';
     AppendReal(line, edge);
   }

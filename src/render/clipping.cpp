@@ -12,19 +12,19 @@ constexpr double kInside = 1e-12;
 void ClipEnd(double &x, double &y, double x0, double y0, double dx, double dy,
              const ViewState &v) {
   if ((OutCode(x, y, v) & 1) && std::fabs(dx) > kInside) {
-    x = v.ViewLeft;
+    x = v.ViewLeft();
     y = (x - x0) * dy / dx + y0;
   }
   if ((OutCode(x, y, v) & 2) && std::fabs(dx) > kInside) {
-    x = v.ViewRight;
+    x = v.ViewRight();
     y = (x - x0) * dy / dx + y0;
   }
   if ((OutCode(x, y, v) & 4) && std::fabs(dy) > kInside) {
-    y = v.ViewBottom;
+    y = v.ViewBottom();
     x = (y - y0) * dx / dy + x0;
   }
   if ((OutCode(x, y, v) & 8) && std::fabs(dy) > kInside) {
-    y = v.ViewTop;
+    y = v.ViewTop();
     x = (y - y0) * dx / dy + x0;
   }
 }

@@ -34,7 +34,7 @@ bool ElementRenderer::Walk(EntKind kind, const List &list, Draw draw) {
   static const ElementBoxes kNoBoxes; // lets every element through
   const ElementBoxes &boxes = filter_.boxes ? *filter_.boxes : kNoBoxes;
   const ElementBoxes::Near near =
-      boxes.NearWindow(kind, filter_.window, p_.view().ViewScale);
+      boxes.NearWindow(kind, filter_.window, p_.view().ViewScale());
   for (std::size_t i = from; i < to; ++i) {
     if (near.Meets(i))
       draw(list[i]);

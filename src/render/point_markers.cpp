@@ -124,7 +124,7 @@ void DrawPointMarker(Primitives &p, std::int32_t code, std::int32_t line_width,
   p.ElementPen(pen, 1);
   if (!(scale > 1e-8))
     scale = 1;
-  const double pixel = 1 / p.view().ViewScale;
+  const double pixel = 1 / p.view().ViewScale();
   const Frame f{x, y, scale, angle};
   if (DrawOutlineMarker(p, f, code))
     return;

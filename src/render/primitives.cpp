@@ -139,7 +139,7 @@ void Primitives::DrawPolygon() {
   }
   const double first_edge =
       TwoPointDistance(pts[0].x, pts[0].y, pts[1].x, pts[1].y) *
-      view_.ViewScale;
+      view_.ViewScale();
   if (!(first_edge <= 10000)) {
     pts.push_back(pts[0]);
     DrawPolyline();

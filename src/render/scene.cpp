@@ -15,21 +15,21 @@ void PaintGrid(Primitives &p, const geometry::ViewState &v,
                const GridSettings &grid, double s) {
   if (!(s > 0) || !std::isfinite(s))
     return;
-  if (!((v.ViewRight - v.ViewLeft) / s <= 100) ||
-      !((v.ViewTop - v.ViewBottom) / s <= 100))
+  if (!((v.ViewRight() - v.ViewLeft()) / s <= 100) ||
+      !((v.ViewTop() - v.ViewBottom()) / s <= 100))
     return;
   p.SetPen(0xC0C0C0, PenStyle::Solid, 0);
   const double x0 =
-      std::trunc((v.ViewLeft - grid.origin_x) / s) * s + grid.origin_x;
+      std::trunc((v.ViewLeft() - grid.origin_x) / s) * s + grid.origin_x;
   const double y0 =
-      std::trunc((v.ViewBottom - grid.origin_y) / s) * s + grid.origin_y;
+      std::trunc((v.ViewBottom() - grid.origin_y) / s) * s + grid.origin_y;
   // At most about 102 lines each way by the test above; the cap guards
   // against rounding at magnitudes where adding s barely moves.
   constexpr int kMaxLines = 1000;
-  for (int k = 0; k < kMaxLines && x0 + k * s < v.ViewRight; ++k)
-    p.DrawWorldLine(x0 + k * s, v.ViewBottom, x0 + k * s, v.ViewTop);
-  for (int k = 0; k < kMaxLines && y0 + k * s < v.ViewTop; ++k)
-    p.DrawWorldLine(v.ViewLeft, y0 + k * s, v.ViewRight, y0 + k * s);
+  for (int k = 0; k < kMaxLines && x0 + k * s < v.ViewRight(); ++k)
+    p.DrawWorldLine(x0 + k * s, v.ViewBottom(), x0 + k * s, v.ViewTop());
+  for (int k = 0; k < kMaxLines && y0 + k * s < v.ViewTop(); ++k)
+    p.DrawWorldLine(v.ViewLeft(), y0 + k * s, v.ViewRight(), y0 + k * s);
 }
 
 } // namespace
@@ -49,7 +49,7 @@ bool PaintScene(Canvas &canvas, const exchange::DrawingModel &model,
               model.SheetCoords ? grid.spacing
                                 : grid.spacing / model.DrawingScale());
   p.SetPen(0x0000FF, PenStyle::Solid, 2); // red
-  const double d = 5 / view.ViewScale;
+  const double d = 5 / view.ViewScale();
   p.DrawWorldLine(-d, 0, d, 0);
   p.DrawWorldLine(0, -d, 0, d);
   const bool complete =
@@ -74,8 +74,7 @@ void FitView(geometry::ViewState &view, const DrawingExtents &e,
   // An area of no pixels would give a scale of 0; fit it as one pixel.
   width = std::max(width, std::int32_t{1});
   height = std::max(height, std::int32_t{1});
-  view.ViewWidth = width;
-  view.ViewHeight = height;
+  view.SetSize(width, height);
   double w = std::fabs(e.MaxX - e.MinX);
   double h = std::fabs(e.MaxY - e.MinY);
   if (!(w > 1e-10))

@@ -17,7 +17,7 @@ void TextRenderer::DrawTextElement(int style, std::string_view font_name,
                                    std::string_view text) {
   if (text.empty())
     return;
-  const double s = p_.view().ViewScale;
+  const double s = p_.view().ViewScale();
   const double length = TwoPointDistance(x1, y1, x2, y2);
   const double h = std::fabs(height) * s;
   if (!(std::fabs(height) >= 1e-10 && h >= 6 && h <= 1000 &&
@@ -54,7 +54,7 @@ void TextRenderer::DrawTextRun(int style, std::string_view font_name, double x,
                                double y, double angle, double height,
                                double width, double spacing,
                                std::string_view text) {
-  const double s = p_.view().ViewScale;
+  const double s = p_.view().ViewScale();
   FontSpec font;
   font.Height = RoundHalfEven(std::fabs(height) * s);
   font.Width = RoundHalfEven(std::fabs(width) * s / 2);
@@ -109,9 +109,9 @@ void TextRenderer::DrawTextChar(double x, double y, double height, double width,
       OutCode(tx + w * ux + h * uy, ty + w * uy - h * ux, v) == 0;
   if (!visible)
     return;
-  p_.canvas().TextOut(RoundHalfEven((tx - v.ViewLeft) * v.ViewScale),
-                      v.ViewHeight -
-                          RoundHalfEven((ty - v.ViewBottom) * v.ViewScale),
+  p_.canvas().TextOut(RoundHalfEven((tx - v.ViewLeft()) * v.ViewScale()),
+                      v.ViewHeight() -
+                          RoundHalfEven((ty - v.ViewBottom()) * v.ViewScale()),
                       character);
 }
 

@@ -66,7 +66,7 @@ Point2 EditSession::ToModel(Point2 p) const {
 // The 10-pixel square around a snapped point, in the new elements' colour.
 void EditSession::DrawSnapMark(render::Canvas &canvas,
                                const exchange::SnapHit &hit) const {
-  const double d = kSnapPixels / view_.ViewScale;
+  const double d = kSnapPixels / view_.ViewScale();
   render::Primitives p(canvas, view_, pens_);
   p.SetPen(NewElementColour(), render::PenStyle::Solid, 2);
   p.DrawWorldRect(hit.x - d, hit.y - d, hit.x + d, hit.y + d);
@@ -84,7 +84,7 @@ PixelBox EditSession::SnapMarkPixels(const exchange::SnapHit &hit) const {
 // An element point within 5 pixels (marked by a 10-pixel square), else the
 // nearest grid node when the grid is on, else the point itself.
 Point2 EditSession::PickPoint(Point2 p) {
-  const double tol = kSnapPixels / view_.ViewScale;
+  const double tol = kSnapPixels / view_.ViewScale();
   const exchange::SnapHit hit = snap_index_.Find(model_, p.x, p.y, tol);
   if (hit.found) {
     surface_.Draw([&](render::Canvas &canvas) { DrawSnapMark(canvas, hit); });
@@ -127,7 +127,7 @@ void EditSession::DrawingRelease(std::int32_t x, std::int32_t y) {
 // nearest it (the grid lines stay where they were).
 void EditSession::SetGridOrigin(Point2 p) {
   const exchange::SnapHit hit =
-      snap_index_.Find(model_, p.x, p.y, kSnapPixels / view_.ViewScale);
+      snap_index_.Find(model_, p.x, p.y, kSnapPixels / view_.ViewScale());
   if (hit.found) {
     grid_origin_ = {hit.x, hit.y};
     if (grid_on_)
@@ -214,11 +214,11 @@ bool EditSession::DrawOneStroke() {
   }
   if (shape.kind == geometry::StrokeShape::Kind::Circle) {
     Point2 centre = World(shape.centre);
-    const double tol = kSnapPixels / view_.ViewScale;
+    const double tol = kSnapPixels / view_.ViewScale();
     if (snap_index_.Find(model_, centre.x, centre.y, tol).found)
       centre = PickPoint(centre);
     const double k = model_.SheetCoords ? 1.0 : model_.DrawingScale();
-    FinishCircle(ToModel(centre), shape.radius / view_.ViewScale * k);
+    FinishCircle(ToModel(centre), shape.radius / view_.ViewScale() * k);
     return true;
   }
   return false;

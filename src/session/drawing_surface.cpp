@@ -19,8 +19,8 @@ bool DrawingSurface::PaintScene(const render::SceneJob &job,
   Draw([&](render::Canvas &canvas) {
     render::ElementFilter filter;
     filter.boxes = job.boxes;
-    filter.window = {job.view.ViewLeft, job.view.ViewBottom, job.view.ViewRight,
-                     job.view.ViewTop};
+    filter.window = {job.view.ViewLeft(), job.view.ViewBottom(),
+                     job.view.ViewRight(), job.view.ViewTop()};
     complete = render::PaintScene(canvas, job.model, job.pens, job.view,
                                   job.grid, abort, job.codes, filter);
   });

@@ -30,64 +30,45 @@ void EditSession::FitAll() {
 
 // The world point under pixel (x, y) stays under it.
 void EditSession::ZoomAt(std::int32_t x, std::int32_t y, double f) {
-  const double scale = view_.ViewScale * f;
+  const double scale = view_.ViewScale() * f;
   if (!ScaleAllowed(scale))
     return;
   view_.SaveView();
-  const double wx = view_.WorldX(x), wy = view_.WorldY(y);
-  const double cx = (view_.ViewLeft + view_.ViewRight) / 2;
-  const double cy = (view_.ViewBottom + view_.ViewTop) / 2;
-  const double half_w = (view_.ViewRight - view_.ViewLeft) / 2 / f;
-  const double half_h = (view_.ViewTop - view_.ViewBottom) / 2 / f;
-  const double ncx = cx + (wx - cx) * (1 - 1 / f);
-  const double ncy = cy + (wy - cy) * (1 - 1 / f);
-  view_.ViewScale = scale;
-  view_.ViewLeft = ncx - half_w;
-  view_.ViewRight = ncx + half_w;
-  view_.ViewBottom = ncy - half_h;
-  view_.ViewTop = ncy + half_h;
+  view_.ZoomAbout(view_.WorldX(x), view_.WorldY(y), f);
   Redraw();
 }
 
 // The box fills the area in its tighter direction, without a margin.
 void EditSession::ZoomToBox(double x1, double y1, double x2, double y2) {
   view_.SaveView();
-  view_.ViewWidth = surface_.Width();
-  view_.ViewHeight = surface_.Height();
+  view_.SetSize(surface_.Width(), surface_.Height());
   double w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
   if (!(w > 0.001))
     w = 0.001;
   if (!(h > 0.001))
     h = 0.001;
-  const double scale = std::min(view_.ViewWidth / w, view_.ViewHeight / h);
+  const double scale = std::min(view_.ViewWidth() / w, view_.ViewHeight() / h);
   view_.CentreWindow((x1 + x2) / 2, (y1 + y2) / 2, scale);
   Redraw();
 }
 
 // Twice the window, about the box's centre.
 void EditSession::ZoomOutAbout(double x1, double y1, double x2, double y2) {
-  const double w = 2 * (view_.ViewRight - view_.ViewLeft);
-  const double h = 2 * (view_.ViewTop - view_.ViewBottom);
+  const double w = 2 * (view_.ViewRight() - view_.ViewLeft());
+  const double h = 2 * (view_.ViewTop() - view_.ViewBottom());
   const double scale = std::min(surface_.Width() / w, surface_.Height() / h);
   if (!ScaleAllowed(scale))
     return;
   view_.SaveView();
-  view_.ViewWidth = surface_.Width();
-  view_.ViewHeight = surface_.Height();
+  view_.SetSize(surface_.Width(), surface_.Height());
   view_.CentreWindow((x1 + x2) / 2, (y1 + y2) / 2, scale);
   Redraw();
 }
 
 void EditSession::CentreOn(double x, double y) {
   view_.SaveView();
-  view_.ViewWidth = surface_.Width();
-  view_.ViewHeight = surface_.Height();
-  const double dx = x - (view_.ViewLeft + view_.ViewRight) / 2;
-  const double dy = y - (view_.ViewBottom + view_.ViewTop) / 2;
-  view_.ViewLeft += dx;
-  view_.ViewRight += dx;
-  view_.ViewBottom += dy;
-  view_.ViewTop += dy;
+  view_.SetSize(surface_.Width(), surface_.Height());
+  view_.MoveBy(x - view_.CentreX(), y - view_.CentreY());
   Redraw();
 }
 
@@ -95,23 +76,20 @@ void EditSession::CentreOn(double x, double y) {
 void EditSession::CentreOnExtents() {
   view_.SaveView();
   view_.CentreWindow((extents_.MinX + extents_.MaxX) / 2,
-                     (extents_.MinY + extents_.MaxY) / 2, view_.ViewScale);
+                     (extents_.MinY + extents_.MaxY) / 2, view_.ViewScale());
   Redraw();
 }
 
 void EditSession::Shift(double dx, double dy) {
   view_.SaveView();
-  view_.ViewLeft += dx;
-  view_.ViewRight += dx;
-  view_.ViewBottom += dy;
-  view_.ViewTop += dy;
+  view_.MoveBy(dx, dy);
   Redraw();
 }
 
 // The back gesture swaps the view with the one before the last step, so
 // doing it twice returns to where it was.
 void EditSession::GoBack() {
-  const geometry::ViewWindow previous = view_.PrevView;
+  const geometry::ViewWindow previous = view_.PrevView();
   view_.SaveView();
   view_.SetWindow(previous);
   Redraw();
@@ -213,11 +191,9 @@ void EditSession::PutBackPicture() {
 void EditSession::AreaResized() {
   if (state_ != State::Open)
     return;
-  const double cx = (view_.ViewLeft + view_.ViewRight) / 2;
-  const double cy = (view_.ViewBottom + view_.ViewTop) / 2;
-  view_.ViewWidth = surface_.Width();
-  view_.ViewHeight = surface_.Height();
-  view_.CentreWindow(cx, cy, view_.ViewScale);
+  const double cx = view_.CentreX(), cy = view_.CentreY();
+  view_.SetSize(surface_.Width(), surface_.Height());
+  view_.CentreWindow(cx, cy, view_.ViewScale());
 }
 
 bool EditSession::KeyPressed(Key key, bool shift) {
@@ -225,8 +201,8 @@ bool EditSession::KeyPressed(Key key, bool shift) {
     return false;
   // The arrows move by half the window, a tenth of it with Shift.
   const double step = shift ? 10.0 : 2.0;
-  const double across = (view_.ViewRight - view_.ViewLeft) / step;
-  const double up = (view_.ViewTop - view_.ViewBottom) / step;
+  const double across = (view_.ViewRight() - view_.ViewLeft()) / step;
+  const double up = (view_.ViewTop() - view_.ViewBottom()) / step;
   switch (key) {
   case Key::PageUp:
   case Key::PageDown:

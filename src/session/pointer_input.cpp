@@ -143,7 +143,7 @@ void EditSession::PenNear() {
 // A click or a drag along one axis (within 5 pixels) recentres on the
 // press point; otherwise the drag's direction on screen chooses the step.
 void EditSession::Gesture(double sx, double sy, double ex, double ey) {
-  const double t = 5 / view_.ViewScale;
+  const double t = 5 / view_.ViewScale();
   if (std::fabs(ex - sx) <= t || std::fabs(ey - sy) <= t)
     CentreOn(sx, sy);
   else if (ex > sx && ey < sy) // right and down

@@ -35,7 +35,7 @@ void EditSession::ShowPreview() {
   }
   const geometry::Point2 p{view_.WorldX(pointer_x_), view_.WorldY(pointer_y_)};
   const exchange::SnapHit hit =
-      snap_index_.Find(model_, p.x, p.y, kSnapPixels / view_.ViewScale);
+      snap_index_.Find(model_, p.x, p.y, kSnapPixels / view_.ViewScale());
   if (hit.found)
     surface_.ShowOverlay(SnapMarkPixels(hit), [&](render::Canvas &canvas) {
       DrawSnapMark(canvas, hit);

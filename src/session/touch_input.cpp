@@ -21,7 +21,7 @@ void EditSession::TouchPressed(std::int32_t id, std::int32_t x,
   if (!TouchAllowed())
     return;
   if (!touch_.Active()) {
-    touch_.Begin(kMinScale / view_.ViewScale, kMaxScale / view_.ViewScale);
+    touch_.Begin(kMinScale / view_.ViewScale(), kMaxScale / view_.ViewScale());
     surface_.ClearOverlay();
     surface_.Keep(Picture::Pan);
   }
@@ -71,12 +71,12 @@ void EditSession::FinishTouch() {
       DeleteNewest();
     return;
   }
-  const double scale = view_.ViewScale * t.scale;
+  const double scale = view_.ViewScale() * t.scale;
   const double left = view_.WorldX(-t.dx / t.scale);
   const double top = view_.WorldY(-t.dy / t.scale);
   view_.SaveView();
-  view_.SetWindow({scale, left, top - view_.ViewHeight / scale,
-                   left + view_.ViewWidth / scale, top});
+  view_.SetWindow({scale, left, top - view_.ViewHeight() / scale,
+                   left + view_.ViewWidth() / scale, top});
   Redraw();
 }
 

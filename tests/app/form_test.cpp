@@ -52,10 +52,10 @@ TEST_F(WindowTest, KeysReachTheWindowBeforeTheFocusedField) {
   edit->setFocus();
   edit->setCursorPosition(1);
   QTest::keyClick(edit, Qt::Key_PageUp);
-  EXPECT_EQ(View().ViewScale, 20);
+  EXPECT_EQ(View().ViewScale(), 20);
   // Home fits the drawing instead of moving the field's cursor.
   QTest::keyClick(edit, Qt::Key_Home);
-  EXPECT_EQ(View().ViewScale, 10);
+  EXPECT_EQ(View().ViewScale(), 10);
   EXPECT_EQ(edit->cursorPosition(), 1);
   // Other keys still reach the field; typing unticks the grid.
   f.SetGridChecked(true);
@@ -86,8 +86,8 @@ TEST_F(WindowTest, FingersNavigateAndThePenDraws) {
   QTest::touchEvent(&area, screen.get()).move(0, {150, 200});
   QTest::touchEvent(&area, screen.get()).release(0, {150, 200});
   QApplication::processEvents();
-  EXPECT_DOUBLE_EQ(View().ViewLeft, v.ViewLeft - 100 / v.ViewScale);
-  EXPECT_DOUBLE_EQ(View().ViewTop, v.ViewTop + 100 / v.ViewScale);
+  EXPECT_DOUBLE_EQ(View().ViewLeft(), v.ViewLeft() - 100 / v.ViewScale());
+  EXPECT_DOUBLE_EQ(View().ViewTop(), v.ViewTop() + 100 / v.ViewScale());
   for (QEvent::Type type :
        {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
     QMouseEvent made(type, {60, 60}, area.mapTo(&f, QPoint(60, 60)),
@@ -134,7 +134,7 @@ TEST_F(WindowTest, FingersNavigateAndThePenDraws) {
   touch(QEvent::TouchBegin, State::Pressed, State::Pressed);
   touch(QEvent::TouchEnd, State::Released, State::Released);
   EXPECT_EQ(m.Lines.Count(), 0u);
-  EXPECT_EQ(View().ViewLeft, w.ViewLeft);
+  EXPECT_EQ(View().ViewLeft(), w.ViewLeft());
 }
 
 TEST_F(WindowTest, InputArrivingDuringThePauseIsHandledAfterIt) {
@@ -163,15 +163,16 @@ TEST_F(WindowTest, InputArrivingDuringThePauseIsHandledAfterIt) {
 TEST_F(WindowTest, ResizeKeepsCentreAndScaleDownToTheMinimum) {
   Put("JWC_TEMP.TXT", kTwoPoints);
   app::TForm1 &f = Open(QSize());
-  const double scale = View().ViewScale;
-  const double cx = (View().ViewLeft + View().ViewRight) / 2;
+  const double scale = View().ViewScale();
+  const double cx = (View().ViewLeft() + View().ViewRight()) / 2;
   f.resize(700, 500);
   QApplication::processEvents();
-  EXPECT_EQ(View().ViewWidth, 700 - 178);
-  EXPECT_EQ(View().ViewHeight, 500 - 24);
-  EXPECT_EQ(View().ViewScale, scale);
-  EXPECT_NEAR((View().ViewLeft + View().ViewRight) / 2, cx, 1e-9);
-  EXPECT_NEAR((View().ViewRight - View().ViewLeft) * scale, 700 - 178, 1e-6);
+  EXPECT_EQ(View().ViewWidth(), 700 - 178);
+  EXPECT_EQ(View().ViewHeight(), 500 - 24);
+  EXPECT_EQ(View().ViewScale(), scale);
+  EXPECT_NEAR((View().ViewLeft() + View().ViewRight()) / 2, cx, 1e-9);
+  EXPECT_NEAR((View().ViewRight() - View().ViewLeft()) * scale, 700 - 178,
+              1e-6);
   f.resize(100, 100);
   QApplication::processEvents();
   EXPECT_EQ(f.size(), QSize(475, 200));

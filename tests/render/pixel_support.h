@@ -18,7 +18,7 @@ namespace orvik::test {
 inline geometry::ViewState ViewOf(int w, int h, double x, double y,
                                   double scale) {
   geometry::ViewState v;
-  v.ViewWidth = w, v.ViewHeight = h;
+  v.SetSize(w, h);
   v.CentreWindow(x, y, scale);
   return v;
 }

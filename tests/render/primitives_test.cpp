@@ -273,7 +273,7 @@ TEST(Clipping, Table) {
   }
   EXPECT_EQ(PointVisibility(0, 5, v), 2);
   ViewState unit;
-  unit.ViewHeight = 100;
+  unit.SetSize(0, 100);
   EXPECT_EQ(ToScreen(unit, 2.5, 0), (PixelPoint{3, 100}));
   EXPECT_EQ(ToScreen(unit, -2.5, 2.5), (PixelPoint{-3, 97}));
   EXPECT_EQ(ToScreen(unit, 2.4999, 0.5), (PixelPoint{2, 99}));

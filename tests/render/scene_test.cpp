@@ -175,13 +175,13 @@ TEST(Extents, Table) {
 TEST(FitView, FillsNinetyPercentOfTheTighterDirection) {
   geometry::ViewState v;
   FitView(v, {0, 0, 100, 50}, 1000, 1000);
-  EXPECT_DOUBLE_EQ(v.ViewScale, 9); // 1000 / 100 * 0.9
-  EXPECT_DOUBLE_EQ((v.ViewLeft + v.ViewRight) / 2, 50);
-  EXPECT_DOUBLE_EQ((v.ViewBottom + v.ViewTop) / 2, 25);
-  EXPECT_NEAR((v.ViewRight - v.ViewLeft) * v.ViewScale, 1000, 1e-9);
+  EXPECT_DOUBLE_EQ(v.ViewScale(), 9); // 1000 / 100 * 0.9
+  EXPECT_DOUBLE_EQ((v.ViewLeft() + v.ViewRight()) / 2, 50);
+  EXPECT_DOUBLE_EQ((v.ViewBottom() + v.ViewTop()) / 2, 25);
+  EXPECT_NEAR((v.ViewRight() - v.ViewLeft()) * v.ViewScale(), 1000, 1e-9);
   FitView(v, {5, 5, 5, 5}, 800, 600);
-  EXPECT_TRUE(std::isfinite(v.ViewScale));
-  EXPECT_NEAR((v.ViewLeft + v.ViewRight) / 2, 5, 1e-9);
+  EXPECT_TRUE(std::isfinite(v.ViewScale()));
+  EXPECT_NEAR((v.ViewLeft() + v.ViewRight()) / 2, 5, 1e-9);
 }
 
 } // namespace

@@ -86,9 +86,9 @@ TEST_F(SessionTest, MiddleDragMovesTheSnapshotUntilTheRelease) {
   // view itself waits for the release.
   EXPECT_EQ(Area().pixel(80, 780), qRgb(255, 0, 0));
   EXPECT_EQ(Area().pixel(50, 800), qRgb(255, 255, 255));
-  EXPECT_EQ(s.View().ViewLeft, -5);
+  EXPECT_EQ(s.View().ViewLeft(), -5);
   s.PointerReleased(450, 350);
-  EXPECT_EQ(s.View().ViewLeft, -10);
+  EXPECT_EQ(s.View().ViewLeft(), -10);
   EXPECT_EQ(Area().pixel(100, 750), qRgb(255, 0, 0));
   EXPECT_FALSE(surface_->surface.Has(session::Picture::Pan));
 }
@@ -162,16 +162,16 @@ TEST_F(SessionTest, ZoomStopsBeforeTheViewDegenerates) {
   session::EditSession &s = Start(kTwoPoints, 200, 200);
   for (int i = 0; i < 200; ++i)
     s.KeyPressed(Key::PageUp, false);
-  EXPECT_LE(s.View().ViewScale, 1e10);
-  EXPECT_GT(s.View().ViewRight - s.View().ViewLeft, 0);
+  EXPECT_LE(s.View().ViewScale(), 1e10);
+  EXPECT_GT(s.View().ViewRight() - s.View().ViewLeft(), 0);
   for (int i = 0; i < 400; ++i)
     s.KeyPressed(Key::PageDown, false);
-  EXPECT_GE(s.View().ViewScale, 1e-10);
-  EXPECT_TRUE(std::isfinite(s.View().ViewLeft));
+  EXPECT_GE(s.View().ViewScale(), 1e-10);
+  EXPECT_TRUE(std::isfinite(s.View().ViewLeft()));
   // Dragging out (left and up) from the smallest scale stops there too.
   Drag({150, 150}, {50, 50});
-  EXPECT_GE(s.View().ViewScale, 1e-10);
-  EXPECT_TRUE(std::isfinite(s.View().ViewRight));
+  EXPECT_GE(s.View().ViewScale(), 1e-10);
+  EXPECT_TRUE(std::isfinite(s.View().ViewRight()));
 }
 
 TEST_F(SessionTest, InputOutsideItsLifeChangesNothingAndClosingIsOnce) {

@@ -17,10 +17,10 @@ using geometry::ViewState;
 // Outcode bits: 1 left of the window, 2 right, 4 below, 8 above.
 inline int OutCode(double x, double y, const ViewState &v) {
   constexpr double kInside = 1e-12;
-  return (x < v.ViewLeft + kInside ? 1 : 0) |
-         (x > v.ViewRight - kInside ? 2 : 0) |
-         (y < v.ViewBottom + kInside ? 4 : 0) |
-         (y > v.ViewTop - kInside ? 8 : 0);
+  return (x < v.ViewLeft() + kInside ? 1 : 0) |
+         (x > v.ViewRight() - kInside ? 2 : 0) |
+         (y < v.ViewBottom() + kInside ? 4 : 0) |
+         (y > v.ViewTop() - kInside ? 8 : 0);
 }
 
 // 2 when the point's outcode is not 0, else 0.
@@ -72,9 +72,10 @@ inline std::int32_t RoundHalfEven(double v) {
 // away from zero, then y turned downwards. Results are clamped to +-2^30,
 // so any input (1e308, infinities, NaN as 0) gives a usable pixel.
 inline PixelPoint ToScreen(const ViewState &view, double x, double y) {
-  const std::int32_t px = RoundPixel((x - view.ViewLeft) * view.ViewScale);
-  const std::int32_t py = RoundPixel((y - view.ViewBottom) * view.ViewScale);
-  return {px, RoundPixel(static_cast<double>(view.ViewHeight) - py)};
+  const std::int32_t px = RoundPixel((x - view.ViewLeft()) * view.ViewScale());
+  const std::int32_t py =
+      RoundPixel((y - view.ViewBottom()) * view.ViewScale());
+  return {px, RoundPixel(static_cast<double>(view.ViewHeight()) - py)};
 }
 
 } // namespace orvik::render
