@@ -1,9 +1,11 @@
 #pragma once
 // The drawing model: the host's drawing as read from the exchange file plus
 // the elements the user adds. One list per element kind, the arrival order
-// of all elements, the header values of the file, and the running attribute
-// state that the reader builds and the writer then reuses as its record of
-// what it last wrote.
+// of all elements, the header values of the file, and the attribute state:
+// the first values the file set, and the current values that the reader
+// leaves and new elements are stamped with. The reader's other running
+// state is the reader's, and the writer keeps its own record of what it
+// wrote.
 //
 // Ownership: the window (or the headless tool) owns one DrawingModel for the
 // whole run and passes it to the code that reads or changes it.
