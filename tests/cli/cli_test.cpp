@@ -62,8 +62,11 @@ TEST_F(Cli, InfoReportsTheModelAsTextAndJson) {
   Put("JWC_TEMP.TXT", "hp1-  1000 2000\r\nlg1\r\n 0 0 1000 0\r\nci 0 0 5\r\n");
   const CliResult text = RunCli({"info", file});
   EXPECT_EQ(text.code, 0);
-  for (const char *line : {"elements           2\n", "first group        1\n",
-                           "indicated point 1  1000 2000 (kind 1)\n"})
+  // Only the kinds the file holds are counted.
+  for (const char *line :
+       {"elements           2\n  lines            1\n"
+        "  circles          1\nsheet coordinates  no\n",
+        "first group        1\n", "indicated point 1  1000 2000 (kind 1)\n"})
     EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
   const CliResult json = RunCli({"info", file, "--json"});
   EXPECT_EQ(json.code, 0);

@@ -84,6 +84,12 @@ TEST_F(Texts, CharactersOnTheHostsGrid) {
   text_.DrawTextRun(0, "<font>", 1, 1, 0, 3, 2, 0.4, "a");
   EXPECT_EQ(canvas_.Calls()[0].font,
             (FontSpec{30, 10, 0, 400, false, false, false, 1, "<font>"}));
+  // "@@" turns the face half round: the run starts one width on and one
+  // height down, at (3, -2) mm, so its cell's top is at 1 mm, row 190.
+  canvas_.Clear();
+  text_.DrawTextRun(0, "@@<font>", 1, 1, 0, 3, 2, 0.4, "a");
+  EXPECT_EQ(Trace(), "a 30,190 30/10");
+  EXPECT_EQ(canvas_.Calls()[0].font.Escapement, 1800);
 }
 
 // Halves round to even. From x = 1.25 mm the cell is at 12.5 px: 12, where
