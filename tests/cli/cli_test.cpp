@@ -88,11 +88,15 @@ TEST_F(Cli, RenderWritesThePictureOrSaysWhyNot) {
   EXPECT_EQ(image.size(), QSize(400, 300));
   EXPECT_EQ(image.pixel(398, 150), qRgb(0, 0, 255));
   EXPECT_EQ(image.pixel(399, 150), qRgb(255, 255, 255));
-  for (const std::vector<std::string> &bad :
-       {std::vector<std::string>{"render", sample},
-        {"render", sample, png, "--size", "0x10"},
-        {"render", (dir_ / "none.txt").string(), png}})
-    EXPECT_EQ(RunCli(bad).code, 2);
+  const std::pair<std::vector<std::string>, const char *> bad[] = {
+      {{"render", sample}, "usage: orvik-cli render"},
+      {{"render", sample, png, "--size", "0x10"}, "usage: orvik-cli render"},
+      {{"render", (dir_ / "none.txt").string(), png}, "none.txt"}};
+  for (const auto &[args, says] : bad) {
+    const CliResult run = RunCli(args);
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find(says), std::string::npos) << run.err;
+  }
   EXPECT_EQ(RunCli({"render", sample, (dir_ / "no/x.png").string()}).code, 1);
 }
 

@@ -67,15 +67,16 @@ TEST(ReplayScript, AreaComesFirst) {
 
 // The forms no replay case reads (tests/cli/replay uses the others end to
 // end): all three modifiers on a press, a move with no button held, "grid
-// off", and the largest colour and line type.
+// off", the largest colour and line type, and finger number 0.
 TEST(ReplayScript, FormsTheReplayCasesDoNotUse) {
   const ReplayScript s = Parse("press -5 6 right shift ctrl alt\n"
                                "move 9 10\n"
                                "grid off\n"
                                "colour 265\n"
-                               "linetype 50\n");
+                               "linetype 50\n"
+                               "touch down 0 7 8\n");
   const auto &c = s.commands;
-  ASSERT_EQ(c.size(), 5u);
+  ASSERT_EQ(c.size(), 6u);
   EXPECT_EQ(c[0].numbers, (std::vector<int>{-5, 6}));
   EXPECT_EQ(c[0].button, Button::Right);
   EXPECT_TRUE(c[0].shift && c[0].ctrl && c[0].alt);
@@ -83,6 +84,7 @@ TEST(ReplayScript, FormsTheReplayCasesDoNotUse) {
   EXPECT_FALSE(c[2].on);
   EXPECT_EQ(c[3].numbers, std::vector<int>{265});
   EXPECT_EQ(c[4].numbers, std::vector<int>{50});
+  EXPECT_EQ(c[5].numbers, (std::vector<int>{0, 7, 8}));
 }
 
 TEST(ReplayScript, UnknownCommandNamesItsLine) {

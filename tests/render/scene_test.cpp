@@ -95,6 +95,26 @@ TEST(ElementRenderer, ListOrderClosedArcsAndAbort) {
   EXPECT_EQ(Record(Read(file), &never), std::string(99, 'L'));
 }
 
+// "ab" 4 mm long and 6 mm high at (10, 10) mm: base point codes 0..8 put
+// (10, 10) at the run's start, middle or end (x 20, 16, 12 px) and at its
+// bottom, middle or top; the cell's top is 6 mm above where the run is
+// placed (y 168, 174, 180 px). A code outside 0..8 counts as 0.
+TEST(ElementRenderer, TextBasePoints) {
+  const char *const expected[] = {"20,168", "16,168", "12,168", "20,174",
+                                  "16,174", "12,174", "20,180", "16,180",
+                                  "12,180", "20,168"};
+  for (int cc = 0; cc <= 9; ++cc) {
+    RecordingCanvas canvas(200, 200);
+    DrawOn(canvas, Read(CrLf({"cn0 4 6 0 1", "cc" + std::to_string(cc),
+                              "ch 10 10 4 0 \"ab"})));
+    std::string at;
+    for (const CanvasCall &c : canvas.Calls())
+      if (c.op == CanvasOp::TextOut && at.empty())
+        at = std::to_string(c.a) + "," + std::to_string(c.b);
+    EXPECT_EQ(at, expected[cc]) << "cc" << cc;
+  }
+}
+
 // Coordinates, radii, flatness and scales at their extremes: the picture
 // is drawn, ordinary elements still appear.
 TEST(ElementRenderer, ExtremeValuesDoNotBreakThePicture) {
