@@ -11,6 +11,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <random>
 #include <string_view>
@@ -27,28 +28,35 @@ ArcShape Arc(double cx, double cy, double r, double start, double sweep) {
   return {cx, cy, r, 1, start, sweep, 0};
 }
 
+// A number, "Api" or "A/Bpi" (A pi, A pi / B); anything else is NaN.
+double Number(std::string_view w) {
+  double v = kNaN, den = 1;
+  if (w.ends_with("pi")) {
+    w.remove_suffix(2);
+    if (const std::size_t bar = w.find('/'); bar != w.npos) {
+      std::from_chars(w.data() + bar + 1, w.data() + w.size(), den);
+      w = w.substr(0, bar);
+    }
+    v = 1;
+    std::from_chars(w.data(), w.data() + w.size(), v);
+    return v * kPi / den;
+  }
+  std::from_chars(w.data(), w.data() + w.size(), v);
+  return v;
+}
+
 // The words of a probe list: numbers, or other words as NaN.
 std::vector<std::pair<std::string_view, double>> Words(std::string_view s) {
   std::vector<std::pair<std::string_view, double>> words;
   for (std::size_t at = 0; at < s.size();) {
     const std::size_t end = std::min(s.find_first_of(" ,", at), s.size());
-    if (end > at) {
-      const std::string_view w = s.substr(at, end - at);
-      double v = kNaN;
-      std::from_chars(w.data(), w.data() + w.size(), v);
-      words.emplace_back(w, v);
-    }
+    if (end > at)
+      words.emplace_back(s.substr(at, end - at),
+                         Number(s.substr(at, end - at)));
     at = end + 1;
   }
   return words;
 }
-
-// A quarter circle of radius 10 about the origin, run either way round;
-// the unit quarter; a circle of radius 10 about (5, 7).
-const ArcShape kQuarter = Arc(0, 0, 10, 0, kPi / 2);
-const ArcShape kBack = Arc(0, 0, 10, kPi / 2, -kPi / 2);
-const ArcShape kUnit = Arc(0, 0, 1, 0, kPi / 2);
-const ArcShape kCircle = Arc(5, 7, 10, 0, 0);
 
 // Semi-axes 4 and 2 reach 4 and 2 along them and sqrt(6.4) along the
 // diagonals (t^2 (1/16 + 1/4) / 2 = 1), whichever sign the flatness has;
@@ -118,54 +126,22 @@ bool Inside(Region r, const ArcShape &s, double inner, double x, double y,
   }
 }
 
-// The points after "in" lie inside every shape of the list, those after
-// "out" outside: "in x y, x y out x y".
-void Probe(Region r, std::initializer_list<ArcShape> shapes, double inner,
-           double tol, std::string_view probes) {
-  bool in = true;
-  const auto words = Words(probes);
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    if (std::isnan(words[i].second) && words[i].first != "nan") {
-      in = words[i].first == "in";
-      continue;
-    }
-    for (const ArcShape &s : shapes)
-      EXPECT_EQ(Inside(r, s, inner, words[i].second, words[i + 1].second, tol),
-                in)
-          << static_cast<int>(r) << " sweep " << s.sweep << " ("
-          << words[i].first << ", " << words[i + 1].first << ")";
-    ++i;
-  }
+Region RegionNamed(std::string_view name) {
+  const std::pair<std::string_view, Region> names[] = {
+      {"ellipse", Region::Ellipse}, {"sector", Region::Sector},
+      {"segment", Region::Segment}, {"zone", Region::TangentZone},
+      {"ring", Region::Ring},       {"evenring", Region::EvenRing}};
+  for (const auto &[n, r] : names)
+    if (n == name)
+      return r;
+  ADD_FAILURE() << "no region " << name;
+  return Region::Ellipse;
 }
 
-TEST(InsideRegions, HandWorkedEllipsesSectorsAndSegments) {
+// A half turn (here from any start) is the half disc; nothing non-finite
+// is inside anything.
+TEST(InsideRegions, HalfTurnsAndNonFiniteValues) {
   using enum Region;
-  // Radius 5 about (1, 2) widened by 0.1, (4.7, 5.7) 5.23 away; semi-axes
-  // 4 and 2 turned upright (1.5^2/4 + 2.9^2/16 > 1); the limit included; a
-  // point-sized disc holds the pointer within tol.
-  Probe(Ellipse, {Arc(1, 2, 5, 0, 0)}, 0, 0.1,
-        "in 1 2, 6.05 2, 1 -3.05 out 6.2 2, 4.7 5.7");
-  Probe(Ellipse, {{0, 0, 4, 0.5, 0, 0, kPi / 2}}, 0, 0,
-        "in 0 3.9, 0 -3.9, 1.9 0 out 3 0, 1.5 2.9");
-  Probe(Ellipse, {Arc(0, 0, 4, 0, 0)}, 0, 1, "in 5 0 out 5.000000001 0");
-  Probe(Ellipse, {Arc(0, 0, 0, 0, 0)}, 0, 0.5, "in 0.3 0.3 out 0.4 0.4");
-  // Sectors: the pie and the end windows; across the zero direction and
-  // beyond a half turn; a zero sweep keeps the start ray and the ends.
-  Probe(
-      Sector, {kQuarter, kBack}, 0, 0.5,
-      "in 3 3, 0 0, 10.5 0, 10.2 -0.2, -0.3 9.9, 7 7.2 out -3 3, 11 1, 5 -0.6");
-  Probe(Sector, {Arc(0, 0, 10, 1.75 * kPi, kPi / 2)}, 0, 0,
-        "in 5 0.1, 5 -0.1 out -5 0");
-  Probe(Sector, {Arc(0, 0, 10, 0, 1.5 * kPi)}, 0, 0, "in -3 -3 out 3 -3");
-  Probe(Sector, {Arc(0, 0, 10, 0, 0)}, 0, 0.5, "in 3 0, 9.8 0.3 out 3 0.3");
-  // Segments beyond the chord x + y = 10 ((5, 4.8) is 0.14 on the centre's
-  // side); beyond a half turn the centre's side of x - y = 10; a half turn
-  // (here from 90 degrees) the half disc, a whole turn all of it.
-  Probe(Segment, {kQuarter, kBack}, 0, 0.5,
-        "in 6 6, 5 4.8, 10.2 -0.2 out 3 3, 4 4, 9 9, -3 3, 0 0");
-  Probe(Segment,
-        {Arc(0, 0, 10, 0, 1.5 * kPi), Arc(0, 0, 10, 1.5 * kPi, -1.5 * kPi)}, 0,
-        0.5, "in 0 0, -5 -5, 2 -2, -7 7 out 6 -6, 20 20");
   for (const double a : {0.0, 0.3, 1.0, kPi / 2, 2.0, 4.0, -1.0}) {
     const auto at = [a](double turn, double r) {
       return std::array{1 + r * std::cos(a + turn), 1 + r * std::sin(a + turn)};
@@ -175,41 +151,12 @@ TEST(InsideRegions, HandWorkedEllipsesSectorsAndSegments) {
     EXPECT_TRUE(Inside(Segment, Arc(1, 1, 10, a, kPi), 0, x, y, 0.1));
     EXPECT_FALSE(Inside(Segment, Arc(1, 1, 10, a, kPi), 0, u, v, 0.1));
   }
-  Probe(Segment, {Arc(0, 0, 10, 0, kTwoPi)}, 0, 0, "in -3 -3");
-}
-
-TEST(InsideRegions, HandWorkedZonesAndRings) {
-  using enum Region;
-  // Tangent zones: the unit quarter's tangents x = 1 and y = 1 meet at
-  // (1, 1); at 120 degrees the far tangent is x cos 120 + y sin 120 = 1;
-  // at 270 degrees the disc and the corner up to (10, -10); a half turn
-  // (no apex) the half disc.
-  Probe(TangentZone, {kUnit, Arc(0, 0, 1, kPi / 2, -kPi / 2)}, 0, 0.01,
-        "in 0.9 0.9, 1 1, 1.005 -0.005, 0.995 0.3 "
-        "out 0.5 0.5, 1.5 0.5, 0.5 1.2, -0.5 0.95");
-  Probe(TangentZone, {Arc(0, 0, 1, 0, 2 * kPi / 3)}, 0, 0.01,
-        "in 0.9 1.2 out 0.2 1.9, 1.1 1.2");
-  Probe(TangentZone, {Arc(0, 0, 10, 0, 1.5 * kPi)}, 0, 0.5,
-        "in 0 0, -5 5, 5 -5, 9 -9 out 11 -5, -30 30, 10.6 5");
-  Probe(TangentZone, {Arc(0, 0, 10, 0, kPi)}, 0, 0.5,
-        "in 0 5 out 0 -5, 1000 0.1");
-  // Ring bands with their inner ends; whole turns, zero included, are full
-  // rings; outer semi-axes 10 and 5 with inner radius 8 leave an inner
-  // semi-y of 4, or 3 for an even band; without a hole, the sector.
-  Probe(Ring, {kQuarter, kBack}, 6, 0.2,
-        "in 5.6 5.6, 10.1 -0.1, 6.1 -0.1 out 3 3, 8 8, -8 0, 8 -0.5");
-  Probe(Ring,
-        {Arc(0, 0, 10, 0.5, 0), Arc(0, 0, 10, 0.5, kTwoPi),
-         Arc(0, 0, 10, 0.5, -4 * kPi)},
-        6, 0.2, "in -8 0, 0 -8 out 1 1");
-  Probe(Ring, {{0, 0, 10, 0.5, 0, 0, 0}}, 8, 0.2, "out 0 3.5");
-  Probe(EvenRing, {{0, 0, 10, 0.5, 0, 0, 0}}, 8, 0.2,
-        "in 0 3.5, 9 0 out 0 2.5");
-  Probe(EvenRing, {kQuarter}, 0, 0, "in 0.5 0.5");
-  // Nothing non-finite is inside anything.
   for (const Region r : {Ellipse, Sector, Segment, TangentZone, Ring, EvenRing})
-    Probe(r, {kQuarter, Arc(0, 0, 10, 0, kNaN), Arc(0, 0, 10, 1e300, 1)}, 6,
-          0.5, "out nan 1, 1 nan, inf 1");
+    for (const ArcShape &s : {Arc(0, 0, 10, 0, kPi / 2), Arc(0, 0, 10, 0, kNaN),
+                              Arc(0, 0, 10, 1e300, 1)})
+      for (const auto &[x, y] :
+           {std::pair{kNaN, 1.0}, {1.0, kNaN}, {kInf, 1.0}})
+        EXPECT_FALSE(Inside(r, s, 6, x, y, 0.5)) << static_cast<int>(r);
   EXPECT_FALSE(Inside(Ring, Arc(0, 0, 10, 0, 0), 6, 8, 0, kNaN));
   EXPECT_FALSE(Inside(Ellipse, {0, 0, 4, 1, 0, 0, kInf}, 0, 1, 1, 1));
 }
@@ -251,78 +198,81 @@ bool Hits(Kind kind, const ArcShape &s, double px, double py, double tol) {
   return SnapOf(kind, at, s, 0, px, py, tol);
 }
 
-// Each entry "px py x y" snaps the pointer (px, py) to (x, y); "px py -"
-// misses.
-template <class Kind>
-void Snaps(Kind kind, const ArcShape &s, double inner, double tol,
-           std::string_view entries) {
-  const auto w = Words(entries);
-  for (std::size_t i = 0; i + 2 < w.size();) {
-    Point2 at{-7, -7};
-    const bool hit =
-        SnapOf(kind, at, s, inner, w[i].second, w[i + 1].second, tol);
-    const bool miss = w[i + 2].first == "-";
-    const std::string at_text =
+// The snap of a probe file's KIND.
+bool SnapNamed(std::string_view kind, Point2 &at, const ArcShape &s,
+               double inner, double px, double py, double tol) {
+  const std::pair<std::string_view, Curve> curves[] = {
+      {"full", Curve::Ellipse},
+      {"arc", Curve::Arc},
+      {"circle", Curve::CircleOrArc},
+      {"forced", Curve::Forced}};
+  for (const auto &[name, curve] : curves)
+    if (kind == name)
+      return SnapOf(curve, at, s, inner, px, py, tol);
+  return SnapOf(RegionNamed(kind == "disc" ? "ellipse" : kind), at, s, inner,
+                px, py, tol);
+}
+
+// One line of tests/geometry/shape_probes.txt, which says how to read it.
+void CheckProbeLine(std::string_view line) {
+  const std::size_t bar1 = line.find('|'), bar2 = line.find('|', bar1 + 1);
+  ASSERT_NE(bar2, line.npos);
+  const auto head = Words(line.substr(0, bar1));
+  ASSERT_EQ(head.size(), 4u);
+  const double inner = head[2].second, tol = head[3].second;
+  std::vector<ArcShape> shapes;
+  for (const auto &w = Words(line.substr(bar1 + 1, bar2 - bar1 - 1));
+       shapes.size() * 8 < w.size();) {
+    const auto n = [&](std::size_t k) {
+      return w[shapes.size() * 8 + k].second;
+    };
+    shapes.push_back({n(0), n(1), n(2), n(3), n(4), n(5), n(6)});
+  }
+  const auto w = Words(line.substr(bar2 + 1));
+  bool in = true;
+  for (std::size_t i = 0; i + 1 < w.size();) {
+    const auto [px, py] = std::pair{w[i].second, w[i + 1].second};
+    const std::string at =
         std::string(w[i].first) + " " + std::string(w[i + 1].first);
-    EXPECT_EQ(hit, !miss) << static_cast<int>(kind) << " at " << at_text;
-    if (!miss && hit) {
-      EXPECT_NEAR(at.x, w[i + 2].second, 1e-12) << at_text;
-      EXPECT_NEAR(at.y, w[i + 3].second, 1e-12) << at_text;
+    if (std::isnan(px) && w[i].first != "nan") { // "in" or "out"
+      in = w[i++].first == "in";
+      continue;
+    }
+    if (head[0].first == "inside") {
+      for (const ArcShape &s : shapes)
+        EXPECT_EQ(Inside(RegionNamed(head[1].first), s, inner, px, py, tol), in)
+            << "sweep " << s.sweep << " at " << at;
+      i += 2;
+      continue;
+    }
+    const bool miss = w[i + 2].first == "-";
+    for (const ArcShape &s : shapes) {
+      Point2 p{-7, -7};
+      const bool hit = SnapNamed(head[1].first, p, s, inner, px, py, tol);
+      EXPECT_EQ(hit, !miss) << "sweep " << s.sweep << " at " << at;
+      if (hit && !miss) {
+        EXPECT_NEAR(p.x, w[i + 2].second, 1e-12) << at;
+        EXPECT_NEAR(p.y, w[i + 3].second, 1e-12) << at;
+      }
     }
     i += miss ? 3 : 4;
   }
 }
 
-// Full ellipses offer their quadrant points at 0, 90, 180, 270 degrees in
-// that order (the window's edge included), else the centre; off the
-// outline nothing. Arcs offer the end at start, the other end,
-// then the centre on the outline within the span; no quadrant points.
-// Sweeps within 1e-10 of 0 or of a positive whole turn (after wrapping
-// into [-2pi, 2pi]) are circles, as is any when forced; -2pi is an arc of
-// one turn; 5 half turns wrap to one. Filled shapes give their centre
-// inside their region unless the outline's snap hits. Tangent zones offer
-// their ends, then the apex (1, 1). Rings offer outer ends, inner ends
-// ((0, 4) of the flat quarter, (0, 3) for an even band), then the centre
-// in the band; a ring of radius 0 never offers its ends (the centre).
-TEST(Snaps, HandWorked) {
-  using enum Region;
-  Snaps(Curve::Ellipse, kCircle, 0, 0.5,
-        "15.2 7.3 15 7, 5.3 -2.8 5 -3, -4.9 7.4 -5 7, 12.1 14.1 5 7, "
-        "15.5 7 15 7, 15.6 7 -, 8 10 -, nan 7 -");
-  Snaps(Curve::Ellipse, kCircle, 0, kNaN, "15 7 -");
-  Snaps(Curve::Ellipse, Arc(0, 0, 1, 0, 0), 0, 1, "0.7 0.7 1 0");
-  Snaps(Curve::Ellipse, {1, 1, 4, 0.5, 0, 0, kPi / 2}, 0, 0.3,
-        "1.1 5.1 1 5, -1.1 1.05 -1 1, 1 -3.2 1 -3");
-  Snaps(Curve::Arc, kQuarter, 0, 0.5,
-        "10.1 0.2 10 0, -0.2 9.9 0 10, 7.1 7.1 0 0, -10 0 -, 3 3 -, 0 -10 -");
-  Snaps(Curve::Arc, kUnit, 0, 2, "0.5 0.5 1 0");
-  Snaps(Curve::Arc, Arc(0, 0, 1, kPi / 2, -kPi / 2), 0, 2, "0.5 0.5 0 1");
-  for (const double sweep :
-       {5e-11, -5e-11, 4 * kPi, kTwoPi - 5e-11, kTwoPi + 5e-11, 2.5 * kPi})
-    Snaps(Curve::CircleOrArc, Arc(0, 0, 10, 0, sweep), 0, 0.5, "0.2 10.1 0 10");
-  Snaps(Curve::CircleOrArc, Arc(0, 0, 10, 0, -kTwoPi), 0, 0.5, "0.2 10.1 0 0");
-  Snaps(Curve::CircleOrArc, Arc(0, 0, 10, 0, -4 * kPi), 0, 0.5,
-        "10.1 0.1 10 0");
-  Snaps(Curve::CircleOrArc, Arc(0, 0, 10, 0, kPi / 4), 0, 0.5, "0.2 10.1 -");
-  Snaps(Curve::Forced, Arc(0, 0, 10, 0, kPi / 4), 0, 0.5, "0.2 10.1 0 10");
-  for (const double sweep : {1e300, kNaN})
-    Snaps(Curve::CircleOrArc, Arc(0, 0, 10, 0, sweep), 0, 0.5,
-          "10 0.1 10 0, 3 3 -");
-  Snaps(Ellipse, kCircle, 0, 0.5,
-        "8 10 5 7, 15.2 7.1 15 7, 12.1 -0.1 5 7, 30 7 -");
-  Snaps(Sector, kQuarter, 0, 0.5, "3 3 0 0, 10.2 0.1 10 0");
-  Snaps(Segment, kQuarter, 0, 0.5, "6 6 0 0, -0.1 10.3 0 10, 3 3 -");
-  Snaps(Segment, Arc(1, 1, 10, 0, 1.5 * kPi), 0, 0.5, "1 1 1 1");
-  Snaps(TangentZone, kUnit, 0, 0.05,
-        "1.02 0.98 1 1, 1.02 0.02 1 0, 0.02 1.03 0 1, 0.9 0.9 0 0, 0.5 0.5 -");
-  Snaps(TangentZone, kUnit, 0, 1, "1 1 1 0");
-  Snaps(Ring, kQuarter, 6, 0.2,
-        "10.1 0.1 10 0, 6.1 -0.1 6 0, 0.1 6.1 0 6, 5.6 5.6 0 0, 7.07 7.07 0 0, "
-        "3 3 -");
-  const ArcShape flat_quarter{0, 0, 10, 0.5, kPi / 2, kPi / 2, 0};
-  Snaps(EvenRing, flat_quarter, 8, 0.2, "0.1 3.1 0 3");
-  Snaps(Ring, flat_quarter, 8, 0.2, "0.1 3.1 -, 0.1 4.1 0 4");
-  Snaps(Ring, Arc(2, 2, 0, 0, kPi / 2), 0, 0.2, "2.1 2.1 2 2, 2.19 2.19 -");
+TEST(ShapeProbes, AsWorkedOutInTheFile) {
+  std::ifstream file("tests/geometry/shape_probes.txt");
+  ASSERT_TRUE(file) << "run from the source folder";
+  int probed = 0;
+  for (std::string line; std::getline(file, line);) {
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    if (line.empty() || line[0] == '#')
+      continue;
+    SCOPED_TRACE(line);
+    CheckProbeLine(line);
+    ++probed;
+  }
+  EXPECT_EQ(probed, 44);
 }
 
 // Random shapes: outline points lie at their reach with the parameter
