@@ -86,6 +86,10 @@ TEST(ElementRenderer, ListOrderClosedArcsAndAbort) {
   EXPECT_EQ(Record(Read(
                 CrLf({" 0 50 100 50", "sl 10 10 90 10 90 90", "ci 50 50 10"}))),
             "P" + std::string(73, 'L'));
+  // A dimension: its line, then its text of kind 1, too small at 2 px per
+  // mm to be more than a line.
+  EXPECT_EQ(Record(Read(CrLf({"msg", " 0 50 100 50", "cs 50 52 1 0 \"  "}))),
+            "LL");
   EXPECT_EQ(Record(Read("ci 50 50 10 30 30 1 0\r\n")), std::string(72, 'L'));
   std::string file;
   for (int i = 1; i <= 99; ++i)
