@@ -332,7 +332,7 @@ TEST(TextPixels, HostFacesAndCodePage932) {
       {"<ＭＳ ゴシック>", "IPAGothic"},    {"ＭＳ　明朝", "IPAMincho"},
       {"<ＭＳ Ｐゴシック>", "IPAPGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
       {"MS Gothic", "IPAGothic"},          {"no such face", "IPAGothic"},
-      {"@<ＭＳ 明朝>", "IPAMincho"}};
+      {"@<ＭＳ 明朝>", "IPAMincho"},       {"@@ＭＳ 明朝", "IPAMincho"}};
   for (const auto &[face, family] : faces)
     EXPECT_EQ(MapFace(QString::fromUtf8(face)).family, family) << face;
   EXPECT_TRUE(MapFace(QString::fromUtf8("@<ＭＳ 明朝>")).vertical);
