@@ -157,7 +157,7 @@ void ExchangeReader::FillText(TJwwEntText &t, std::int32_t text_class) {
   t.TextKind = a.CurTextKind;
   const TJwwTextKind &kind =
       (t.TextKind >= 1 && t.TextKind <= 10)
-          ? m_.TextKinds[static_cast<std::size_t>(t.TextKind - 1)]
+          ? m_.TextKinds.at(static_cast<std::size_t>(t.TextKind - 1))
           : a.CurTextCustom;
   t.Width = kind.Width;
   t.Height = kind.Height;
