@@ -322,6 +322,15 @@ TEST(TextPixels, GlyphsFillTheirCells) {
   const test::PixelBox turned = one(test::kGothic);
   EXPECT_GT(upright.max_x - upright.min_x, 3 * (upright.max_y - upright.min_y));
   EXPECT_GT(turned.max_y - turned.min_y, 3 * (turned.max_x - turned.min_x));
+  // Standing upright, it is pixel for pixel the plain face's character.
+  const auto ink = [](const QImage &image) {
+    const test::PixelBox b = test::InkBox(image);
+    return image.copy(b.min_x, b.min_y, b.max_x - b.min_x + 1,
+                      b.max_y - b.min_y + 1);
+  };
+  EXPECT_EQ(ink(Glyphs(test::kGothic, 20, 0, 100, 100, {{20, 20, "\x8A\xBF"}})),
+            ink(Glyphs(std::string("@") + test::kGothic, 20, 2700, 100, 100,
+                       {{70, 20, "\x8A\xBF"}})));
 }
 
 // The host's faces map onto IPA faces, a leading "@" inside or outside the
