@@ -167,9 +167,9 @@ void EditSession::DrawLine(Point2 p, Point2 r) {
   const std::size_t before = model_.EntOrder.Count();
   const bool point = SameSpot(a, b);
   if (point)
-    model_.AddPoint(a.x, a.y);
+    model_.AddPoint(pen_attributes_, a.x, a.y);
   else
-    model_.AddLine(a.x, a.y, b.x, b.y);
+    model_.AddLine(pen_attributes_, a.x, a.y, b.x, b.y);
   if (model_.EntOrder.Count() > before)
     Counted(point ? new_points_ : new_lines_);
   RedrawAdded(before);
@@ -226,7 +226,7 @@ bool EditSession::DrawOneStroke() {
 
 void EditSession::FinishCircle(Point2 centre, double radius) {
   const std::size_t before = model_.EntOrder.Count();
-  model_.AddCircle(centre.x, centre.y, radius);
+  model_.AddCircle(pen_attributes_, centre.x, centre.y, radius);
   if (model_.EntOrder.Count() > before)
     Counted(new_circles_);
   else
@@ -242,8 +242,8 @@ void EditSession::FinishArc(Point2 e) {
   const std::size_t before = model_.EntOrder.Count();
   if (ArcThroughThreePoints(arc_start_.x, arc_start_.y, arc_through_.x,
                             arc_through_.y, e.x, e.y, arc))
-    model_.AddArc(arc.cx, arc.cy, arc.radius, arc.start_deg, arc.end_deg, 1.0,
-                  0.0);
+    model_.AddArc(pen_attributes_, arc.cx, arc.cy, arc.radius, arc.start_deg,
+                  arc.end_deg, 1.0, 0.0);
   if (model_.EntOrder.Count() > before)
     Counted(new_arcs_);
   else

@@ -74,7 +74,8 @@ void EditSession::Begin() {
   FitAll(); // not rendered yet: the first Paint does that
   state_ = State::Open;
   loaded_count_ = static_cast<std::int32_t>(model_.EntOrder.Count());
-  exchange::PrepareNewElements(model_, colour_index_, line_type_index_);
+  pen_attributes_ =
+      exchange::PrepareNewElements(model_, colour_index_, line_type_index_);
 }
 
 void EditSession::Close(const WindowRect &window) {
@@ -114,14 +115,14 @@ void EditSession::ChooseMode(int item) {
 
 void EditSession::ChooseColour(int index) {
   colour_index_ = colour_item_ = index;
-  exchange::SelectColour(model_, index, 1);
-  exchange::SelectPointColour(model_, index, 1);
+  exchange::SelectColour(pen_attributes_, model_, index, 1);
+  exchange::SelectPointColour(pen_attributes_, model_, index, 1);
   ShowPreview(); // in the new elements' colour
 }
 
 void EditSession::ChooseLineType(int index) {
   line_type_index_ = line_type_item_ = index;
-  exchange::SelectLineType(model_, index, 1);
+  exchange::SelectLineType(pen_attributes_, model_, index, 1);
 }
 
 void EditSession::SetGridOn(bool on) {

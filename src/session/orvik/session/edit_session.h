@@ -197,7 +197,7 @@ private:
   // The screen colour of the colour chosen for new elements, in which the
   // pen tools draw their marks.
   Colour32 NewElementColour() const {
-    return exchange::ScreenColourOf(model_.Attr.CurPointColour);
+    return exchange::ScreenColourOf(pen_attributes_.PointColour);
   }
   geometry::Point2 PickPoint(geometry::Point2 p);
   void DrawSnapMark(render::Canvas &canvas, const exchange::SnapHit &hit) const;
@@ -235,6 +235,8 @@ private:
 
   exchange::DrawingModel model_;
   exchange::OutputBuffer output_;
+  // What the user's new elements are stamped with.
+  exchange::PenAttributes pen_attributes_;
   attributes::TgraAttribute pens_;
   geometry::ViewState view_;
   render::DrawingExtents extents_{-100, -100, 100, 100};
