@@ -26,7 +26,7 @@ std::uint8_t HeaderDigit(std::int32_t v) {
   return static_cast<std::uint8_t>((v >= 0 && v <= 15) ? v : 255);
 }
 
-// The header of a user's element.
+// The header an element gets from the attributes it is made with.
 void Stamp(TJwwEntAttr &a, const PenAttributes &pen) {
   a.PickNo = pen.PickNo;
   a.Group = HeaderDigit(pen.Group);
@@ -83,13 +83,13 @@ double DrawingModel::ScaleOfGroup(std::int32_t group) const {
 void DrawingModel::AppendOrder(EntKind kind) { EntOrder.Append(kind); }
 
 void DrawingModel::StampAttributes(TJwwEntAttr &a) const {
-  a.PickNo = Attr.CurPickNo;
-  a.Group = HeaderDigit(Attr.CurGroup);
-  a.Layer = HeaderDigit(Attr.CurLayer);
-  a.Colour = Attr.CurColour;
-  a.LineType = Attr.CurLineType;
-  a.LineWidth = Attr.CurLineWidth;
-  a.ZFlags = static_cast<std::uint8_t>(Attr.CurZFlags);
+  Stamp(a, {.Group = Attr.CurGroup,
+            .Layer = Attr.CurLayer,
+            .Colour = Attr.CurColour,
+            .LineType = Attr.CurLineType,
+            .LineWidth = Attr.CurLineWidth,
+            .ZFlags = Attr.CurZFlags,
+            .PickNo = Attr.CurPickNo});
 }
 
 void DrawingModel::AddLine(const PenAttributes &pen, double x1, double y1,
