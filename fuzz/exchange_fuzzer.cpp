@@ -7,7 +7,6 @@
 #include "orvik/exchange/model.h"
 #include "orvik/exchange/output_buffer.h"
 #include "orvik/exchange/reader.h"
-#include "orvik/exchange/session.h"
 #include "orvik/exchange/writer.h"
 #include "orvik/util/sjis_text.h"
 
@@ -53,7 +52,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data,
   ReadExchangeBytes(
       model, std::string_view(reinterpret_cast<const char *>(data), size));
   ResetWriterState(model);
-  PrepareNewElements(model, 0, 0);
   out.EmitLine("hd");
   WriteDrawing(model, out, nullptr, nullptr);
   CheckOutput(out);

@@ -24,7 +24,6 @@ int RunWrite(const Args &args, std::ostream &, std::ostream &err) {
     err << CannotRead(args[0]);
     return 2;
   }
-  exchange::PrepareNewElements(model, 0, 0);
   output.EmitLine("hd");
   exchange::WriteDrawing(model, output, nullptr, nullptr);
   std::error_code error;

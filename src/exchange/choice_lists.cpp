@@ -102,18 +102,19 @@ Colour32 ScreenColourOf(std::int32_t colour) {
   return MakeColour(0, 0, 0);
 }
 
-void SelectColour(DrawingModel &model, std::int32_t value, std::int32_t mode) {
-  model.Attr.CurColour = Resolve(value, mode, ColourFromIndex, model);
+void SelectColour(PenAttributes &pen, const DrawingModel &model,
+                  std::int32_t value, std::int32_t mode) {
+  pen.Colour = Resolve(value, mode, ColourFromIndex, model);
 }
 
-void SelectPointColour(DrawingModel &model, std::int32_t value,
-                       std::int32_t mode) {
-  model.Attr.CurPointColour = Resolve(value, mode, ColourFromIndex, model);
+void SelectPointColour(PenAttributes &pen, const DrawingModel &model,
+                       std::int32_t value, std::int32_t mode) {
+  pen.PointColour = Resolve(value, mode, ColourFromIndex, model);
 }
 
-void SelectLineType(DrawingModel &model, std::int32_t value,
-                    std::int32_t mode) {
-  model.Attr.CurLineType = Resolve(value, mode, LineTypeFromIndex, model);
+void SelectLineType(PenAttributes &pen, const DrawingModel &model,
+                    std::int32_t value, std::int32_t mode) {
+  pen.LineType = Resolve(value, mode, LineTypeFromIndex, model);
 }
 
 } // namespace orvik::exchange

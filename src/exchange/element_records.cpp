@@ -68,19 +68,23 @@ bool ExchangeReader::ParseElementRecord(std::string_view key, int n) {
   } else if (key == "sl" && (n == 5 || n == 7 || n >= 9)) {
     ReadSolid(n);
   } else if ((key == "sc" || key == "se") && n >= 9) {
-    TJwwEntSolidArc &s = key == "sc"
-                             ? static_cast<TJwwEntSolidArc &>(
-                                   AppendSolid(m.SolidsSc, EntKind::SolidSc))
-                             : AppendSolid(m.SolidsSe, EntKind::SolidSe);
-    ReadOutline(s.Outline);
-    s.Code = Int(8);
+    const auto read = [this](TJwwEntSolidArc &s) {
+      ReadOutline(s.Outline);
+      s.Code = Int(8);
+    };
+    if (key == "sc")
+      read(AppendSolid(m.SolidsSc, EntKind::SolidSc));
+    else
+      read(AppendSolid(m.SolidsSe, EntKind::SolidSe));
   } else if ((key == "so" || key == "sg") && n >= 9) {
-    TJwwEntSolidRing &s = key == "so"
-                              ? static_cast<TJwwEntSolidRing &>(
-                                    AppendSolid(m.SolidsSo, EntKind::SolidSo))
-                              : AppendSolid(m.SolidsSg, EntKind::SolidSg);
-    ReadOutline(s.Outline);
-    s.InnerRadius = Real(8);
+    const auto read = [this](TJwwEntSolidRing &s) {
+      ReadOutline(s.Outline);
+      s.InnerRadius = Real(8);
+    };
+    if (key == "so")
+      read(AppendSolid(m.SolidsSo, EntKind::SolidSo));
+    else
+      read(AppendSolid(m.SolidsSg, EntKind::SolidSg));
   } else {
     return false;
   }

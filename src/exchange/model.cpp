@@ -26,7 +26,37 @@ std::uint8_t HeaderDigit(std::int32_t v) {
   return static_cast<std::uint8_t>((v >= 0 && v <= 15) ? v : 255);
 }
 
+// The header an element gets from the attributes it is made with.
+void Stamp(TJwwEntAttr &a, const PenAttributes &pen) {
+  a.PickNo = pen.PickNo;
+  a.Group = HeaderDigit(pen.Group);
+  a.Layer = HeaderDigit(pen.Layer);
+  a.Colour = pen.Colour;
+  a.LineType = pen.LineType;
+  a.LineWidth = pen.LineWidth;
+  a.ZFlags = static_cast<std::uint8_t>(pen.ZFlags);
+}
+
+// A user's element of `kind`, appended to `list` with its order entry and
+// stamped with `pen`; the caller fills the kind's own fields.
+template <class T>
+T &AppendNew(DrawingModel &m, GrowableList<T> &list, EntKind kind,
+             const PenAttributes &pen) {
+  m.AppendOrder(kind);
+  T &record = list.Append();
+  Stamp(record.Attr, pen);
+  return record;
+}
+
 } // namespace
+
+void SetCurrentGroup(PenAttributes &pen, std::int32_t group) {
+  pen.Group = group;
+}
+
+void SetCurrentLayer(PenAttributes &pen, std::int32_t layer) {
+  pen.Layer = layer;
+}
 
 DrawingModel::DrawingModel() { ResetValues(*this); }
 
@@ -53,45 +83,39 @@ double DrawingModel::ScaleOfGroup(std::int32_t group) const {
 void DrawingModel::AppendOrder(EntKind kind) { EntOrder.Append(kind); }
 
 void DrawingModel::StampAttributes(TJwwEntAttr &a) const {
-  a.PickNo = Attr.CurPickNo;
-  a.Group = HeaderDigit(Attr.CurGroup);
-  a.Layer = HeaderDigit(Attr.CurLayer);
-  a.Colour = Attr.CurColour;
-  a.LineType = Attr.CurLineType;
-  a.LineWidth = Attr.CurLineWidth;
-  a.ZFlags = static_cast<std::uint8_t>(Attr.CurZFlags);
+  Stamp(a, {.Group = Attr.CurGroup,
+            .Layer = Attr.CurLayer,
+            .Colour = Attr.CurColour,
+            .LineType = Attr.CurLineType,
+            .LineWidth = Attr.CurLineWidth,
+            .ZFlags = Attr.CurZFlags,
+            .PickNo = Attr.CurPickNo});
 }
 
-void DrawingModel::SetCurrentGroup(std::int32_t group) {
-  Attr.CurGroup = group;
-}
-
-void DrawingModel::SetCurrentLayer(std::int32_t layer) {
-  Attr.CurLayer = layer;
-}
-
-void DrawingModel::AddLine(double x1, double y1, double x2, double y2) {
+void DrawingModel::AddLine(const PenAttributes &pen, double x1, double y1,
+                           double x2, double y2) {
   if (std::fabs(x2 - x1) < 1e-8 && std::fabs(y2 - y1) < 1e-8)
     return;
-  TJwwEntLine &line = AppendElement(Lines, EntKind::Line);
+  TJwwEntLine &line = AppendNew(*this, Lines, EntKind::Line, pen);
   line.X1 = x1;
   line.Y1 = y1;
   line.X2 = x2;
   line.Y2 = y2;
 }
 
-void DrawingModel::AddPoint(double x, double y) {
-  TJwwEntPoint &point = AppendElement(Points, EntKind::Point);
-  point.Attr.Colour = Attr.CurPointColour;
+void DrawingModel::AddPoint(const PenAttributes &pen, double x, double y) {
+  TJwwEntPoint &point = AppendNew(*this, Points, EntKind::Point, pen);
+  point.Attr.Colour = pen.PointColour;
   point.X = x;
   point.Y = y;
 }
 
-void DrawingModel::AddArc(double x, double y, double radius, double start_angle,
-                          double end_angle, double flatness, double tilt) {
+void DrawingModel::AddArc(const PenAttributes &pen, double x, double y,
+                          double radius, double start_angle, double end_angle,
+                          double flatness, double tilt) {
   if (radius <= 1e-8)
     return;
-  TJwwEntArc &arc = AppendElement(Arcs, EntKind::Arc);
+  TJwwEntArc &arc = AppendNew(*this, Arcs, EntKind::Arc, pen);
   arc.X = x;
   arc.Y = y;
   arc.Radius = radius;
@@ -101,10 +125,11 @@ void DrawingModel::AddArc(double x, double y, double radius, double start_angle,
   arc.Tilt = tilt;
 }
 
-void DrawingModel::AddCircle(double x, double y, double radius) {
+void DrawingModel::AddCircle(const PenAttributes &pen, double x, double y,
+                             double radius) {
   if (!(radius > 1e-8) || !std::isfinite(radius))
     return;
-  TJwwEntCircle &circle = AppendElement(Circles, EntKind::Circle);
+  TJwwEntCircle &circle = AppendNew(*this, Circles, EntKind::Circle, pen);
   circle.X = x;
   circle.Y = y;
   circle.Radius = radius;

@@ -14,13 +14,18 @@ bool LoadExchangeFile(DrawingModel &model, OutputBuffer &output,
   return read;
 }
 
-void PrepareNewElements(DrawingModel &model, std::int32_t colour_index,
-                        std::int32_t line_type_index) {
-  model.SetCurrentGroup(model.Attr.FirstGroup);
-  model.SetCurrentLayer(model.Attr.FirstLayer);
-  SelectColour(model, colour_index, 1);
-  SelectPointColour(model, colour_index, 1);
-  SelectLineType(model, line_type_index, 1);
+PenAttributes PrepareNewElements(const DrawingModel &model,
+                                 std::int32_t colour_index,
+                                 std::int32_t line_type_index) {
+  PenAttributes pen;
+  pen.ZFlags = model.Attr.CurZFlags;
+  pen.PickNo = model.Attr.CurPickNo;
+  SetCurrentGroup(pen, model.Attr.FirstGroup);
+  SetCurrentLayer(pen, model.Attr.FirstLayer);
+  SelectColour(pen, model, colour_index, 1);
+  SelectPointColour(pen, model, colour_index, 1);
+  SelectLineType(pen, model, line_type_index, 1);
+  return pen;
 }
 
 } // namespace orvik::exchange

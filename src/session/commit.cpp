@@ -1,8 +1,6 @@
-// OK: the user's work goes into the writer's output buffer and from there
-// into the exchange file. Should the file refuse it, everything stays as
-// it was before OK, so the user can free the disk and press OK again.
+// OK and the message of a failed hand-back.
 
-#include "orvik/session/edit_session.h"
+#include "orvik/session/hand_back.h"
 
 #include "escape_watch.h"
 
@@ -45,7 +43,7 @@ void MoveLast(List &list, std::int32_t count, Move &&move) {
 
 // What OK may change in the model: the new elements, moved by indicated
 // point 1.
-struct EditSession::BeforeOk {
+struct HandBack::BeforeOk {
   std::vector<exchange::TJwwEntLine> lines;
   std::vector<exchange::TJwwEntPoint> points;
   std::vector<exchange::TJwwEntArc> arcs;
@@ -55,58 +53,66 @@ struct EditSession::BeforeOk {
 
 // Without host elements the host reads coordinates relative to its
 // indicated point 1, so the new elements move by it.
-void EditSession::ShiftNewElements(double dx, double dy) {
-  MoveLast(model_.Lines, new_lines_, [dx, dy](exchange::TJwwEntLine &l) {
+void HandBack::ShiftNewElements(const NewElementCounts &drawn, double dx,
+                                double dy) {
+  exchange::DrawingModel &m = c_.model;
+  MoveLast(m.Lines, drawn.lines, [dx, dy](exchange::TJwwEntLine &l) {
     l.X1 += dx;
     l.Y1 += dy;
     l.X2 += dx;
     l.Y2 += dy;
   });
-  MoveLast(model_.Points, new_points_, [dx, dy](exchange::TJwwEntPoint &p) {
+  MoveLast(m.Points, drawn.points, [dx, dy](exchange::TJwwEntPoint &p) {
     p.X += dx;
     p.Y += dy;
   });
-  MoveLast(model_.Arcs, new_arcs_, [dx, dy](exchange::TJwwEntArc &a) {
+  MoveLast(m.Arcs, drawn.arcs, [dx, dy](exchange::TJwwEntArc &a) {
     a.X += dx;
     a.Y += dy;
   });
-  MoveLast(model_.Circles, new_circles_, [dx, dy](exchange::TJwwEntCircle &c) {
+  MoveLast(m.Circles, drawn.circles, [dx, dy](exchange::TJwwEntCircle &c) {
     c.X += dx;
     c.Y += dy;
   });
 }
 
-bool EditSession::Commit() {
-  if (state_ != State::Open)
-    return false;
-  const BeforeOk before{LastRecords(model_.Lines, new_lines_),
-                        LastRecords(model_.Points, new_points_),
-                        LastRecords(model_.Arcs, new_arcs_),
-                        LastRecords(model_.Circles, new_circles_), status_};
-  if (new_lines_ + new_points_ + new_arcs_ + new_circles_ <= 0) {
-    exchange::EmitMessage(output_, exchange::kNoPenDrawingMessage);
+bool HandBack::Commit(const NewElementCounts &drawn) {
+  exchange::DrawingModel &m = c_.model;
+  const BeforeOk before{LastRecords(m.Lines, drawn.lines),
+                        LastRecords(m.Points, drawn.points),
+                        LastRecords(m.Arcs, drawn.arcs),
+                        LastRecords(m.Circles, drawn.circles), c_.status};
+  if (drawn.Total() <= 0) {
+    exchange::EmitMessage(c_.output, exchange::kNoPenDrawingMessage);
   } else {
-    SetStatus(text::kWorking);
-    output_.EmitLine("hd");
-    if (loaded_count_ == 0)
-      ShiftNewElements(model_.HpPoints[1].X, model_.HpPoints[1].Y);
-    EscapeWatch escape(services_);
-    exchange::WriteDrawing(model_, output_, &events_, &escape);
+    SetStatus(c_, text::kWorking);
+    c_.output.EmitLine("hd");
+    if (c_.loaded_count == 0)
+      ShiftNewElements(drawn, m.HpPoints[1].X, m.HpPoints[1].Y);
+    EscapeWatch escape(c_.services);
+    exchange::WriteDrawing(m, c_.output, &c_.events, &escape);
   }
-  SetStatus(text::kWritingFile);
+  SetStatus(c_, text::kWritingFile);
   std::error_code error;
-  if (exchange::FlushExchangeFile(output_, files_.exchange_path, &error)) {
+  if (exchange::FlushExchangeFile(c_.output, exchange_path_, &error)) {
     handed_back_ = true;
     return true;
   }
-  output_.Clear();
-  PutBack(model_.Lines, before.lines);
-  PutBack(model_.Points, before.points);
-  PutBack(model_.Arcs, before.arcs);
-  PutBack(model_.Circles, before.circles);
-  SetStatus(before.status);
-  events_.HandBackFailed({files_.exchange_path, error, true});
+  c_.output.Clear();
+  PutBack(m.Lines, before.lines);
+  PutBack(m.Points, before.points);
+  PutBack(m.Arcs, before.arcs);
+  PutBack(m.Circles, before.circles);
+  SetStatus(c_, before.status);
+  c_.events.HandBackFailed({exchange_path_, error, true});
   return false;
+}
+
+void HandBack::Close() {
+  std::error_code error;
+  if (!handed_back_ &&
+      !exchange::FlushExchangeFile(c_.output, exchange_path_, &error))
+    c_.events.HandBackFailed({exchange_path_, error, false});
 }
 
 std::string HandBackMessage(const HandBackFailure &failure) {

@@ -1,4 +1,4 @@
-// The session's start-up, shut-down, panel and texts.
+// The session's start-up, shut-down, panel, keys and OK.
 
 #include "orvik/session/edit_session.h"
 
@@ -30,114 +30,130 @@ int ItemOf(std::int32_t position, std::size_t items) {
 
 EditSession::EditSession(ProgramFiles files, DrawingSurface &surface,
                          SessionEvents &events, SystemServices &services)
-    : files_(std::move(files)), surface_(surface), events_(events),
-      services_(services) {}
+    : files_(std::move(files)), context_(surface, events, services),
+      hand_back_(context_, files_.exchange_path) {
+  picture_.OnRepainted([this] {
+    RequestSnapIndex();
+    ShowPreview(); // the view or what snaps may have changed
+  });
+}
 
 StartState EditSession::Load() {
   StartState start;
-  if (state_ != State::Created)
+  if (context_.stage != SessionStage::Created)
     return start;
-  state_ = State::Loaded;
+  context_.stage = SessionStage::Loaded;
   platform::RemoveLeftovers(files_.exchange_path);
   platform::RemoveLeftovers(files_.settings_path);
-  exchange::LoadExchangeFile(model_, output_, files_.exchange_path);
+  exchange::DrawingModel &model = context_.model;
+  exchange::LoadExchangeFile(model, context_.output, files_.exchange_path);
 
   WindowSettings settings;
   ReadSettingsFile(files_.settings_path,
-                   {model_.SheetCoords, model_.DrawingScale()}, settings);
+                   {model.SheetCoords, model.DrawingScale()}, settings);
   start.window = {settings.SavedLeft, settings.SavedTop, settings.SavedWidth,
                   settings.SavedHeight};
-  colour_index_ = settings.ColourIndex;
-  line_type_index_ = settings.LineTypeIndex;
-  colour_item_ = ItemOf(colour_index_, exchange::ColourListItems().size());
-  line_type_item_ =
-      ItemOf(line_type_index_, exchange::LineTypeListItems().size());
-  grid_on_ = settings.GridOn != 0;
-  one_stroke_ = settings.OneStroke;
-  grid_origin_ = {0, 0};
+  panel_.colour_index = settings.ColourIndex;
+  panel_.line_type_index = settings.LineTypeIndex;
+  panel_.colour_item =
+      ItemOf(panel_.colour_index, exchange::ColourListItems().size());
+  panel_.line_type_item =
+      ItemOf(panel_.line_type_index, exchange::LineTypeListItems().size());
+  context_.grid.on = settings.GridOn != 0;
+  pen_.SetOneStroke(settings.OneStroke);
+  context_.grid.origin_x = context_.grid.origin_y = 0;
   // The field shows the stored spacing, and what it shows is the spacing.
-  spacing_text_ = FormatReal(settings.GridSpacing);
-  if (spacing_text_.size() > kSpacingFieldChars)
-    spacing_text_.resize(kSpacingFieldChars);
-  grid_spacing_ = std::max(StrToFloatZ(spacing_text_), kMinGridSpacing);
+  std::string &text = panel_.spacing_text;
+  text = FormatReal(settings.GridSpacing);
+  if (text.size() > kSpacingFieldChars)
+    text.resize(kSpacingFieldChars);
+  context_.grid.spacing = std::max(StrToFloatZ(text), kMinGridSpacing);
   start.panel = Panel();
   return start;
 }
 
 void EditSession::Begin() {
-  if (state_ != State::Loaded)
+  if (context_.stage != SessionStage::Loaded)
     return;
-  SetStatus(text::kModeStatus[kScreenMode]);
-  counter_ =
-      std::string(text::kCounterLines) + "0" + text::kCounterPoints + "0";
-  events_.ShowCounter(counter_);
-  FitAll(); // not rendered yet: the first Paint does that
-  state_ = State::Open;
-  loaded_count_ = static_cast<std::int32_t>(model_.EntOrder.Count());
-  exchange::PrepareNewElements(model_, colour_index_, line_type_index_);
+  SetStatus(context_, text::kModeStatus[kScreenMode]);
+  pen_.Begin(panel_.colour_index, panel_.line_type_index);
+  navigator_.FitAll(); // not rendered yet: the first Paint does that
+  context_.stage = SessionStage::Open;
+  context_.loaded_count =
+      static_cast<std::int32_t>(context_.model.EntOrder.Count());
 }
 
 void EditSession::Close(const WindowRect &window) {
-  if (state_ == State::Created || state_ == State::Closed)
+  if (context_.stage == SessionStage::Created ||
+      context_.stage == SessionStage::Closed)
     return;
-  state_ = State::Closed;
-  surface_.Drop(Picture::View);
-  surface_.Drop(Picture::Pan);
+  context_.stage = SessionStage::Closed;
+  context_.surface.Drop(Picture::View);
+  context_.surface.Drop(Picture::Pan);
+  const exchange::DrawingModel &model = context_.model;
   WriteSettingsFile(
-      files_.settings_path, {model_.SheetCoords, model_.DrawingScale()},
+      files_.settings_path, {model.SheetCoords, model.DrawingScale()},
       {window.left, window.top, std::max(window.width, kMinWindowWidth),
-       std::max(window.height, kMinWindowHeight), colour_item_, line_type_item_,
-       grid_on_ ? 1 : 0, grid_spacing_, one_stroke_});
-  std::error_code error;
-  if (!handed_back_ &&
-      !exchange::FlushExchangeFile(output_, files_.exchange_path, &error))
-    events_.HandBackFailed({files_.exchange_path, error, false});
-  snap_index_.Clear();
-  exchange::FreeModel(model_);
+       std::max(window.height, kMinWindowHeight), panel_.colour_item,
+       panel_.line_type_item, context_.grid.on ? 1 : 0, context_.grid.spacing,
+       pen_.OneStroke()});
+  hand_back_.Close();
+  context_.snap_index.Clear();
+  exchange::FreeModel(context_.model);
 }
 
 PanelState EditSession::Panel() const {
-  return {mode_,    colour_item_,  line_type_item_,
-          grid_on_, spacing_text_, model_.SheetCoords};
+  return {pen_.Mode(),      panel_.colour_item,  panel_.line_type_item,
+          context_.grid.on, panel_.spacing_text, context_.model.SheetCoords};
 }
 
 void EditSession::ChooseMode(int item) {
   if (item < 0 || item >= kModeCount)
     return;
-  mode_ = item;
-  SetStatus(text::kModeStatus[item]);
-  // A change of mode drops a half-built arc, so the arc mode's first
-  // stroke is always what its status text asks for: the start point.
-  arc_stage_ = false;
+  pen_.SetMode(item);
+  SetStatus(context_, text::kModeStatus[item]);
   ShowPreview();
 }
 
 void EditSession::ChooseColour(int index) {
-  colour_index_ = colour_item_ = index;
-  exchange::SelectColour(model_, index, 1);
-  exchange::SelectPointColour(model_, index, 1);
+  panel_.colour_index = panel_.colour_item = index;
+  pen_.ChooseColour(index);
   ShowPreview(); // in the new elements' colour
 }
 
 void EditSession::ChooseLineType(int index) {
-  line_type_index_ = line_type_item_ = index;
-  exchange::SelectLineType(model_, index, 1);
+  panel_.line_type_index = panel_.line_type_item = index;
+  pen_.ChooseLineType(index);
 }
 
 void EditSession::SetGridOn(bool on) {
-  grid_on_ = on;
-  Redraw();
+  context_.grid.on = on;
+  picture_.Redraw();
 }
 
 // Typing a spacing switches the grid off; the user switches it on again
 // afterwards. A new spacing only affects points picked afterwards.
 void EditSession::SpacingEdited(std::string_view text) {
-  spacing_text_ = text;
-  if (grid_on_) {
-    events_.ShowGridSwitch(false);
+  panel_.spacing_text = text;
+  if (context_.grid.on) {
+    context_.events.ShowGridSwitch(false);
     SetGridOn(false);
   }
-  grid_spacing_ = std::max(StrToFloatZ(text), kMinGridSpacing);
+  context_.grid.spacing = std::max(StrToFloatZ(text), kMinGridSpacing);
+}
+
+bool EditSession::KeyPressed(Key key, bool shift) {
+  if (!IsOpen())
+    return false;
+  if (key != Key::Esc)
+    navigator_.KeyPressed(key, shift);
+  else if (!picture_.EscapeSwallowed())
+    pen_.DeleteNewest();
+  return true;
+}
+
+bool EditSession::Commit() {
+  return IsOpen() && hand_back_.Commit(pen_.Counts());
 }
 
 // Snapping works without the index (the plain search gives the same
@@ -148,25 +164,14 @@ void EditSession::RequestSnapIndex() {
   if (snap_index_requested_)
     return;
   snap_index_requested_ = true;
-  events_.IdleWorkPending();
+  context_.events.IdleWorkPending();
 }
 
 void EditSession::RunIdleWork() {
-  if (state_ == State::Open && snap_index_requested_ &&
-      model_.EntOrder.Count() == static_cast<std::size_t>(loaded_count_))
-    snap_index_.Build(model_);
-}
-
-void EditSession::SetStatus(std::string_view utf8) {
-  status_ = utf8;
-  events_.ShowStatus(status_);
-}
-
-void EditSession::UpdateCounter() {
-  counter_ = std::string(text::kCounterLines) + std::to_string(new_lines_) +
-             text::kCounterPoints + std::to_string(new_points_) +
-             text::kCounterArcs + std::to_string(new_arcs_ + new_circles_);
-  events_.ShowCounter(counter_);
+  if (IsOpen() && snap_index_requested_ &&
+      context_.model.EntOrder.Count() ==
+          static_cast<std::size_t>(context_.loaded_count))
+    context_.snap_index.Build(context_.model);
 }
 
 } // namespace orvik::session

@@ -26,20 +26,22 @@ TEST(DrawingModel, AddsTakesBackAndStartsAfresh) {
   list.RemoveLast();
   EXPECT_EQ(list.Append().X, 0);
   DrawingModel m;
-  m.AddLine(5, 5, 5 + 1e-9, 5 - 1e-9); // shorter than 1e-8: nothing
-  m.AddArc(0, 0, 1e-8, 0, 90, 1, 0);   // radius 1e-8: nothing
-  m.Attr.CurColour = 6;
-  m.Attr.CurPointColour = 3;
-  m.SetCurrentGroup(4);
-  m.SetCurrentLayer(9);
-  m.AddArc(0, 0, 1, 0, 90, 1e-8, 0); // flatness 1e-8 stored as 1
-  m.AddLine(0, 0, 1, 0);
-  m.AddPoint(1, 2);
+  PenAttributes pen;
+  m.AddLine(pen, 5, 5, 5 + 1e-9, 5 - 1e-9); // shorter than 1e-8: nothing
+  m.AddArc(pen, 0, 0, 1e-8, 0, 90, 1, 0);   // radius 1e-8: nothing
+  pen.Colour = 6;
+  pen.PointColour = 3;
+  pen.LineType = 5;
+  SetCurrentGroup(pen, 4);
+  SetCurrentLayer(pen, 9);
+  m.AddArc(pen, 0, 0, 1, 0, 90, 1e-8, 0); // flatness 1e-8 stored as 1
+  m.AddLine(pen, 0, 0, 1, 0);
+  m.AddPoint(pen, 1, 2);
   ASSERT_EQ(m.ElementCount(), 3u);
   const TJwwEntAttr &a = m.Lines[0].Attr;
-  EXPECT_EQ(
-      (std::array<int, 4>{a.Colour, a.Group, a.Layer, m.Points[0].Attr.Colour}),
-      (std::array{6, 4, 9, 3})); // points take the point colour
+  EXPECT_EQ((std::array<int, 5>{a.Colour, a.LineType, a.Group, a.Layer,
+                                m.Points[0].Attr.Colour}),
+            (std::array{6, 5, 4, 9, 3})); // points take the point colour
   EXPECT_EQ(m.Arcs[0].Flatness, 1.0);
   m.RemoveLastElement();
   m.RemoveLastElement();
@@ -50,7 +52,7 @@ TEST(DrawingModel, AddsTakesBackAndStartsAfresh) {
   EXPECT_EQ(m.ElementCount(), 0u);
   OutputBuffer out;
   out.EmitLine("hd");
-  m.AddLine(0, 0, 1, 1);
+  m.AddLine(pen, 0, 0, 1, 1);
   m.GroupScale[3] = 50;
   InitModel(m, out);
   EXPECT_EQ(m.ElementCount(), 0u);
@@ -59,7 +61,7 @@ TEST(DrawingModel, AddsTakesBackAndStartsAfresh) {
   // What the user draws is never part of a curve object, even when the
   // file ended inside one.
   DrawingModel c = test::Read("pl\r\n 0 0 1 0\r\n");
-  c.AddLine(0, 0, 5, 5);
+  c.AddLine(PenAttributes{}, 0, 0, 5, 5);
   EXPECT_EQ(
       std::pair(c.Lines[0].Attr.InCurveGroup, c.Lines[1].Attr.InCurveGroup),
       std::pair(true, false));
@@ -147,15 +149,15 @@ TEST(ChoiceLists, PositionsAndScreenColours) {
   // Pens without a screen colour of their own are shown black.
   for (const int pen : {0, 10, 100, -1, 117, 357})
     EXPECT_EQ(ScreenColourOf(pen), 0u) << pen;
-  DrawingModel selected = test::Read("lc5\r\n");
-  SelectColour(selected, 3, 1); // list positions
-  SelectPointColour(selected, 3, 1);
-  SelectLineType(selected, 15, 1);
-  const AttributeState &a = selected.Attr;
-  EXPECT_EQ((std::array{a.CurColour, a.CurPointColour, a.CurLineType}),
+  const DrawingModel five = test::Read("lc5\r\n");
+  PenAttributes pen;
+  SelectColour(pen, five, 3, 1); // list positions
+  SelectPointColour(pen, five, 3, 1);
+  SelectLineType(pen, five, 15, 1);
+  EXPECT_EQ((std::array{pen.Colour, pen.PointColour, pen.LineType}),
             (std::array{3, 3, 16}));
-  SelectColour(selected, 104, 0); // an attribute number
-  EXPECT_EQ(selected.Attr.CurColour, 104);
+  SelectColour(pen, five, 104, 0); // an attribute number
+  EXPECT_EQ(pen.Colour, 104);
 }
 
 } // namespace

@@ -39,7 +39,7 @@ TEST(WriteDrawing, StopsOnEscAndEmitsMessages) {
   for (const int poll : {0, 2}) {
     DrawingModel m;
     for (int i = 0; i < 250; ++i)
-      m.AddLine(0, 0, i + 1, 0);
+      m.AddLine(PenAttributes{}, 0, 0, i + 1, 0);
     ResetWriterState(m);
     m.Attr.FirstGroup = 2;
     OutputBuffer out;

@@ -61,9 +61,9 @@ TEST(SnapIndex, FollowsElementsAddedAndRemovedAfterBuild) {
     EXPECT_TRUE(SameHit(index.Find(m, px, py, 0.5), want)) << px << " " << py;
     EXPECT_TRUE(SameHit(SnapToElement(m, px, py, 0.5), want)) << px;
   };
-  m.AddPoint(30, 0.25); // points come before lines
+  m.AddPoint(PenAttributes{}, 30, 0.25); // points come before lines
   expect(30, 0, {true, EntKind::Point, 2, 30, 0.25});
-  m.AddLine(20, 0.25, 55, 0); // after the indexed line
+  m.AddLine(PenAttributes{}, 20, 0.25, 55, 0); // after the indexed line
   expect(20, 0.2, {true, EntKind::Line, 0, 20, 0});
   expect(55, 0, {true, EntKind::Line, 1, 55, 0});
   for (int i = 0; i < 4; ++i) // down to the first point

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 
 namespace orvik::test {
@@ -57,6 +58,32 @@ TEST_F(SessionTest, RubberBoxesAreDrawnInXorAndLeaveNoTrace) {
   EXPECT_EQ(Area().pixel(501, 495), qRgb(255, 0, 0));
   s.PointerMoved(500, 500); // a box of no size draws nothing
   EXPECT_EQ(Area(), before);
+}
+
+// New elements go to the file's first layer group and layer with its first
+// colour and line type (list positions 0), line width 0, and the z flags
+// and pick number the reader was left with; the lists then choose colour
+// 7 (also the point colour) and line type position 12, which is type 13.
+TEST_F(SessionTest, NewElementsTakeTheFirstAttributesAndTheLists) {
+  session::EditSession &s =
+      Start("hq\r\nbz\r\nlg3\r\nly5\r\nlc4\r\nlt2\r\npt 0 0\r\nlg7\r\n"
+            "ly1\r\nlc6\r\nlt5\r\npt 90 60\r\nhhp2\r\nz1\r\n");
+  s.ChooseMode(session::kLineMode);
+  Drag({300, 300}, {500, 400});
+  s.ChooseColour(7);
+  s.ChooseLineType(12);
+  Drag({600, 300}, {700, 400});
+  Drag({300, 600}, {300, 600}); // a click: a point
+  const exchange::DrawingModel &m = s.Model();
+  ASSERT_EQ(m.Lines.Count(), 2u);
+  ASSERT_EQ(m.Points.Count(), 3u);
+  const auto header = [](const exchange::TJwwEntAttr &a) {
+    return std::array<int, 7>{a.Group,     a.Layer,  a.Colour, a.LineType,
+                              a.LineWidth, a.ZFlags, a.PickNo};
+  };
+  EXPECT_EQ(header(m.Lines[0].Attr), (std::array{3, 5, 4, 2, 0, 1, 2}));
+  EXPECT_EQ(header(m.Lines[1].Attr), (std::array{3, 5, 7, 13, 0, 1, 2}));
+  EXPECT_EQ(header(m.Points[2].Attr), (std::array{3, 5, 7, 13, 0, 1, 2}));
 }
 
 TEST_F(SessionTest, PaintPutsTheLastPictureBack) {

@@ -3,11 +3,11 @@
 // test writes the exchange and settings files, starts the session, sends it
 // input and looks at the pixels, the texts, the beeps and the files.
 
-#include "orvik/app/image_surface.h"
 #include "orvik/session/edit_session.h"
 
 #include "fake_services.h"
 #include "scratch_dir.h"
+#include "test_surface.h"
 
 #include <QImage>
 #include <QPainter>
@@ -27,7 +27,7 @@ public:
     area.fill(Qt::white);
   }
   QImage area;
-  app::ImageSurface surface{area};
+  TestSurface surface{area};
 };
 
 // The status texts, the writer's progress and the failures to hand back,

@@ -41,8 +41,7 @@ protected:
     return s;
   }
   Pixels Preview() {
-    return Changed(app::ShownPicture(Area(), surface_->surface.OverlayLayer()),
-                   Area(), qRgb(0, 0, 0));
+    return Changed(surface_->surface.Shown(), Area(), qRgb(0, 0, 0));
   }
 };
 

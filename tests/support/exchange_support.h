@@ -5,7 +5,6 @@
 #include "orvik/exchange/model.h"
 #include "orvik/exchange/output_buffer.h"
 #include "orvik/exchange/reader.h"
-#include "orvik/exchange/session.h"
 #include "orvik/exchange/writer.h"
 
 #include <initializer_list>
@@ -37,12 +36,11 @@ inline exchange::DrawingModel Read(std::string_view image) {
 }
 
 // What OK writes after loading `image` and drawing nothing more: start-up's
-// writer reset and attribute choice (list positions 0), "hd", the drawing.
+// writer reset, "hd", the drawing.
 inline std::string Rewrite(std::string_view image) {
   exchange::DrawingModel model = Read(image);
   exchange::OutputBuffer output;
   exchange::ResetWriterState(model);
-  exchange::PrepareNewElements(model, 0, 0);
   output.EmitLine("hd");
   exchange::WriteDrawing(model, output, nullptr, nullptr);
   return output.FileImage();

@@ -1,7 +1,7 @@
 #pragma once
 // The panel's two attribute lists (line colour and line type): their item
 // texts, what each position means as a host attribute number, and the
-// setters that give new elements the chosen attributes.
+// setters that give new elements' attributes the chosen values.
 //
 // Position 0 means "the host's current value", the first "lc" / "lt" of
 // the file, so the setters must run after the file has been read.
@@ -31,10 +31,14 @@ std::int32_t LineTypeFromIndex(const DrawingModel &model, std::int32_t index);
 // every other number.
 Colour32 ScreenColourOf(std::int32_t colour);
 
-// Mode 1: `value` is a list position; any other mode: an attribute number.
-void SelectColour(DrawingModel &model, std::int32_t value, std::int32_t mode);
-void SelectPointColour(DrawingModel &model, std::int32_t value,
-                       std::int32_t mode);
-void SelectLineType(DrawingModel &model, std::int32_t value, std::int32_t mode);
+// The colour, point colour or line type of new elements. Mode 1: `value`
+// is a list position in `model`'s lists; any other mode: an attribute
+// number.
+void SelectColour(PenAttributes &pen, const DrawingModel &model,
+                  std::int32_t value, std::int32_t mode);
+void SelectPointColour(PenAttributes &pen, const DrawingModel &model,
+                       std::int32_t value, std::int32_t mode);
+void SelectLineType(PenAttributes &pen, const DrawingModel &model,
+                    std::int32_t value, std::int32_t mode);
 
 } // namespace orvik::exchange

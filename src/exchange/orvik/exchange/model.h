@@ -2,10 +2,10 @@
 // The drawing model: the host's drawing as read from the exchange file plus
 // the elements the user adds. One list per element kind, the arrival order
 // of all elements, the header values of the file, and the attribute state:
-// the first values the file set, and the current values that the reader
-// leaves and new elements are stamped with. The reader's other running
-// state is the reader's, and the writer keeps its own record of what it
-// wrote.
+// the first values the file set, and the reader's current values. The
+// reader's other running state is the reader's, the writer keeps its own
+// record of what it wrote, and the attributes of the user's new elements
+// are a PenAttributes value that the caller owns and hands to each AddX.
 //
 // Ownership: the window (or the headless tool) owns one DrawingModel for the
 // whole run and passes it to the code that reads or changes it.
@@ -43,6 +43,9 @@ struct PendingFlags {
   bool PointColour = true, SolidColour = true;
 };
 
+// The current values: the reader's running state while it reads (and what
+// it left once it has read), the values last written in the writer's own
+// copy. The first values: the first of each that the file set.
 struct AttributeState {
   std::int32_t CurGroup = 0, CurLayer = 0, CurColour = 1, CurLineType = 1;
   std::int32_t CurLineWidth = 0, CurTextKind = 1;
@@ -58,6 +61,17 @@ struct AttributeState {
 
   PendingFlags Pending;
 };
+
+// What the user's new elements are stamped with: their header, and the
+// colour a point carries in place of the line colour.
+struct PenAttributes {
+  std::int32_t Group = 0, Layer = 0, Colour = 1, LineType = 1;
+  std::int32_t LineWidth = 0, PointColour = 1, ZFlags = 0, PickNo = 0;
+};
+
+// The layer group and layer new elements go to.
+void SetCurrentGroup(PenAttributes &pen, std::int32_t group);
+void SetCurrentLayer(PenAttributes &pen, std::int32_t layer);
 
 struct DrawingModel {
 private:
@@ -100,19 +114,20 @@ public:
   DrawingModel();
 
   void AppendOrder(EntKind kind);
+  // Stamps the reader's current attributes.
   void StampAttributes(TJwwEntAttr &attr) const;
-  void SetCurrentGroup(std::int32_t group);
-  void SetCurrentLayer(std::int32_t layer);
 
-  // The user's elements, stamped with the current attributes. AddLine adds
-  // nothing for a line shorter than 1e-8 in both axes; AddArc and
-  // AddCircle nothing for a radius <= 1e-8 (or not finite), and AddArc
-  // stores a flatness of |f| <= 1e-8 as 1.
-  void AddLine(double x1, double y1, double x2, double y2);
-  void AddPoint(double x, double y);
-  void AddCircle(double x, double y, double radius);
-  void AddArc(double x, double y, double radius, double start_angle,
-              double end_angle, double flatness, double tilt);
+  // The user's elements, stamped with `pen`. AddLine adds nothing for a
+  // line shorter than 1e-8 in both axes; AddArc and AddCircle nothing for
+  // a radius <= 1e-8 (or not finite), and AddArc stores a flatness of
+  // |f| <= 1e-8 as 1.
+  void AddLine(const PenAttributes &pen, double x1, double y1, double x2,
+               double y2);
+  void AddPoint(const PenAttributes &pen, double x, double y);
+  void AddCircle(const PenAttributes &pen, double x, double y, double radius);
+  void AddArc(const PenAttributes &pen, double x, double y, double radius,
+              double start_angle, double end_angle, double flatness,
+              double tilt);
 
   // Takes back the newest element: lowers the order count and the count of
   // its kind's list. The window only calls it for the user's own elements.

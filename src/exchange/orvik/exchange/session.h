@@ -17,9 +17,12 @@ namespace orvik::exchange {
 bool LoadExchangeFile(DrawingModel &model, OutputBuffer &output,
                       const std::filesystem::path &path);
 
-// New elements go to the host's first layer group and layer, with the
-// colour (also as point colour) and line type at the given list positions.
-void PrepareNewElements(DrawingModel &model, std::int32_t colour_index,
-                        std::int32_t line_type_index);
+// The attributes of the first new elements: the host's first layer group
+// and layer, the colour (also as point colour) and line type at the given
+// list positions, line width 0, and the z flags and pick number the reader
+// left.
+[[nodiscard]] PenAttributes PrepareNewElements(const DrawingModel &model,
+                                               std::int32_t colour_index,
+                                               std::int32_t line_type_index);
 
 } // namespace orvik::exchange

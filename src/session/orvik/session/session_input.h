@@ -55,4 +55,14 @@ struct PointerPress {
   std::int32_t flags = kLeftButton;
 };
 
+// The pointer as the session follows it: the press (ButtonFlags, PressX,
+// PressY), the pointer over the drawing area (for the preview), and the
+// pen (`erasing`: its eraser end touches).
+struct PointerState {
+  std::int32_t flags = 0, press_x = 0, press_y = 0;
+  bool in = false;
+  std::int32_t x = 0, y = 0;
+  bool pen_in_range = false, erasing = false;
+};
+
 } // namespace orvik::session
