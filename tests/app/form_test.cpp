@@ -33,6 +33,14 @@ TEST_F(WindowTest, ControlsHaveTheirPlacesAndShowTheSession) {
   EXPECT_EQ(f.findChild<QLabel *>("LabelA1")->geometry(),
             QRect(0, 475 - 24, 475, 24));
   EXPECT_EQ(f.DrawingArea().geometry(), QRect(0, 0, 475 - 178, 475 - 24));
+  const std::pair<const char *, QRect> panel[] = {
+      {"RadioGroup1", {0, 0, 177, 65}},
+      {"CheckBox1", {8, 118, 57, 17}},
+      {"Memo1", {0, 144, 177, 137}},
+      {"Button1", {0, 288, 73, 25}},
+      {"Button2", {72, 288, 105, 25}}};
+  for (const auto &[name, place] : panel)
+    EXPECT_EQ(f.findChild<QWidget *>(name)->geometry(), place) << name;
   EXPECT_EQ(f.findChild<QLabel *>("LabelA1")->text().toStdString(),
             f.Session().StatusText());
   EXPECT_EQ(f.findChild<QLabel *>("LabelC")->text().toStdString(),

@@ -77,8 +77,8 @@ TEST_F(Cli, InfoReportsTheModelAsTextAndJson) {
 }
 
 // The sample at the size asked for, the blue frame up to its last column
-// but one. Exit code 2 for bad options or input, 1 for an output that
-// cannot be written.
+// but one, and with a grid. Exit code 2 for bad options or input, 1 for an
+// output that cannot be written.
 TEST_F(Cli, RenderWritesThePictureOrSaysWhyNot) {
   const std::string sample = (SourceDir() / "examples/JWC_TEMP.TXT").string();
   const std::string png = (dir_ / "x.png").string();
@@ -88,6 +88,15 @@ TEST_F(Cli, RenderWritesThePictureOrSaysWhyNot) {
   EXPECT_EQ(image.size(), QSize(400, 300));
   EXPECT_EQ(image.pixel(398, 150), qRgb(0, 0, 255));
   EXPECT_EQ(image.pixel(399, 150), qRgb(255, 255, 255));
+  // With a grid the picture gains its grey lines.
+  const std::string with_grid = (dir_ / "grid.png").string();
+  ASSERT_EQ(RunCli({"render", sample, with_grid, "--grid", "1000", "--size",
+                    "400x300"})
+                .code,
+            0);
+  QImage grid;
+  ASSERT_TRUE(grid.load(QString::fromStdString(with_grid)));
+  EXPECT_NE(grid, image);
   const std::pair<std::vector<std::string>, const char *> bad[] = {
       {{"render", sample}, "usage: orvik-cli render"},
       {{"render", sample, png, "--size", "0x10"}, "usage: orvik-cli render"},

@@ -146,6 +146,19 @@ TEST(ChoiceLists, PositionsAndScreenColours) {
   for (const auto &[index, type] : types)
     EXPECT_EQ(LineTypeFromIndex(m, index), type) << index;
   EXPECT_EQ(ColourFromIndex(test::Read(""), 0), 1);
+  // Pens 1..9 and SXF 101..116 as red, green, blue.
+  const int rgb[][4] = {
+      {1, 0, 192, 192},    {2, 0, 0, 0},        {3, 0, 192, 0},
+      {4, 192, 192, 0},    {5, 192, 0, 192},    {6, 0, 0, 255},
+      {7, 0, 128, 128},    {8, 255, 0, 128},    {9, 255, 128, 255},
+      {101, 0, 0, 0},      {102, 255, 0, 0},    {103, 0, 255, 0},
+      {104, 0, 0, 255},    {105, 255, 255, 0},  {106, 255, 0, 255},
+      {107, 0, 255, 255},  {108, 0, 0, 0},      {109, 192, 0, 128},
+      {110, 192, 128, 64}, {111, 255, 128, 0},  {112, 128, 192, 128},
+      {113, 0, 128, 255},  {114, 128, 64, 255}, {115, 192, 192, 192},
+      {116, 128, 128, 128}};
+  for (const auto &[pen, r, g, b] : rgb)
+    EXPECT_EQ(ScreenColourOf(pen), MakeColour(r, g, b)) << pen;
   // Pens without a screen colour of their own are shown black.
   for (const int pen : {0, 10, 100, -1, 117, 357})
     EXPECT_EQ(ScreenColourOf(pen), 0u) << pen;

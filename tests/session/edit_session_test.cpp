@@ -102,6 +102,7 @@ TEST_F(SessionTest, PaintPutsTheLastPictureBack) {
   s.Paint();
   EXPECT_EQ(Area().copy(0, 0, 1000, 1000), ViewPicture());
   EXPECT_EQ(Area().pixel(1098, 500), qRgb(0, 0, 255));
+  EXPECT_EQ(Area().pixel(1050, 0), qRgb(0, 0, 255));
   EXPECT_EQ(Area().pixel(1050, 500), qRgb(255, 255, 255));
 }
 

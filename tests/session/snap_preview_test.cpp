@@ -105,6 +105,8 @@ TEST_F(SnapPreviewTest, PreviewFollowsAStrokeAndGoesWhenThePointerLeaves) {
   EXPECT_EQ(Preview(), Cross(750, 700));
   s.PointerLeft();
   EXPECT_EQ(Preview(), Pixels());
+  s.KeyPressed(session::Key::Home, false); // the redraw brings none back
+  EXPECT_EQ(Preview(), Pixels());
 }
 
 } // namespace
