@@ -92,23 +92,26 @@ void RecordWriter::EmitRecord(const char *key,
   End();
 }
 
+// The ends are compared where they are written, after the shift.
 void RecordWriter::Write(const TJwwEntLine &e) {
   WriteLineAttributes(e.Attr);
-  if (!Equal(e.X1, e.Y1, e.X2, e.Y2))
-    EmitRecord("", {e.X1, e.Y1, e.X2, e.Y2});
+  const double x1 = e.X1 + shift_.dx, y1 = e.Y1 + shift_.dy;
+  const double x2 = e.X2 + shift_.dx, y2 = e.Y2 + shift_.dy;
+  if (!Equal(x1, y1, x2, y2))
+    EmitRecord("", {x1, y1, x2, y2});
 }
 
 void RecordWriter::Write(const TJwwEntCircle &e) {
   WriteLineAttributes(e.Attr);
   if (e.Radius > kTol)
-    EmitRecord("ci", {e.X, e.Y, e.Radius});
+    EmitRecord("ci", {e.X + shift_.dx, e.Y + shift_.dy, e.Radius});
 }
 
 void RecordWriter::Write(const TJwwEntArc &e) {
   WriteLineAttributes(e.Attr);
   if (e.Radius > kTol && std::fabs(e.Flatness) > kTol)
-    EmitRecord("ci", {e.X, e.Y, e.Radius, e.StartAngle, e.EndAngle, e.Flatness,
-                      e.Tilt});
+    EmitRecord("ci", {e.X + shift_.dx, e.Y + shift_.dy, e.Radius, e.StartAngle,
+                      e.EndAngle, e.Flatness, e.Tilt});
 }
 
 void RecordWriter::WriteTextAttributes(const TJwwEntText &t) {
@@ -142,7 +145,7 @@ void RecordWriter::Write(const TJwwEntPoint &e) {
   WritePointColour(e.Attr.Colour);
   WriteLineWidth(e.Attr.LineWidth);
   pending_z_ = e.Attr.ZFlags;
-  EmitRecord("pt", {e.X, e.Y});
+  EmitRecord("pt", {e.X + shift_.dx, e.Y + shift_.dy});
 }
 
 // A marker scale of 0 means 1; an unknown marker code becomes -3.

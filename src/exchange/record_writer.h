@@ -6,6 +6,7 @@
 
 #include "orvik/exchange/model.h"
 #include "orvik/exchange/output_buffer.h"
+#include "orvik/exchange/writer.h"
 
 #include <initializer_list>
 #include <string>
@@ -17,7 +18,8 @@ public:
   // Starts as nothing were written yet: every attribute's first record is
   // written whatever its value. The model's first values stand in for
   // values out of range.
-  RecordWriter(const DrawingModel &model, OutputBuffer &output);
+  RecordWriter(const DrawingModel &model, OutputBuffer &output,
+               ElementShift shift = {});
 
   void WriteGroup(std::int32_t group);
   void WriteLayer(std::int32_t layer);
@@ -90,6 +92,7 @@ private:
   char *end_ = nullptr;        // end of the record being written in place
   bool separate_ = false;      // a blank goes before the next value
   std::int32_t pending_z_ = 0; // z flags of the element being written
+  ElementShift shift_;         // of lines, points, arcs and circles
 };
 
 } // namespace orvik::exchange

@@ -31,8 +31,9 @@ void ResetCurrentValues(AttributeState &a) {
 
 void ResetWriterState(DrawingModel &model) { ResetCurrentValues(model.Attr); }
 
-RecordWriter::RecordWriter(const DrawingModel &model, OutputBuffer &output)
-    : m_(model), a_(model.Attr), out_(output) {
+RecordWriter::RecordWriter(const DrawingModel &model, OutputBuffer &output,
+                           ElementShift shift)
+    : m_(model), a_(model.Attr), out_(output), shift_(shift) {
   ResetCurrentValues(a_);
 }
 
@@ -43,10 +44,10 @@ void EmitMessage(OutputBuffer &output, std::string_view message) {
 }
 
 void WriteDrawing(const DrawingModel &model, OutputBuffer &output,
-                  ProgressLabel *label, EscapeKey *escape) {
+                  ProgressLabel *label, EscapeKey *escape, ElementShift shift) {
   if (model.SheetCoords)
     output.EmitLine("bz");
-  RecordWriter writer(model, output);
+  RecordWriter writer(model, output, shift);
   const std::size_t total = model.EntOrder.Count();
   std::string progress;
   ArrivalOrder::Walk order(model.EntOrder);

@@ -200,6 +200,28 @@ TEST_F(SessionTest, LeftoversOfKilledWritesGoAtTheNextStart) {
   ::close(held);
 }
 
+// Without host elements the line goes back moved by indicated point 1,
+// (0, 0)-(10, 0) mm as "100 50 110 50": once, even after a failed OK, which
+// leaves the line where it was drawn.
+TEST_F(SessionTest, RetriedOkMovesTheNewElementsOnce) {
+  session::EditSession &s = Start("hp1-  100 50\r\n");
+  s.SpacingEdited("10");
+  s.SetGridOn(true); // an empty drawing at 4.5 px per mm about pixel 500
+  s.ChooseMode(session::kLineMode);
+  Drag({500, 500}, {545, 500});
+  fs::remove(dir_ / "JWC_TEMP.TXT");
+  fs::create_directory(dir_ / "JWC_TEMP.TXT"); // refuses the drawing
+  EXPECT_FALSE(s.Commit());
+  fs::remove(dir_ / "JWC_TEMP.TXT");
+  const exchange::TJwwEntLine &l = s.Model().Lines[0];
+  EXPECT_EQ((std::array{l.X1, l.Y1, l.X2, l.Y2}),
+            (std::array{0., 0., 10., 0.}));
+  EXPECT_TRUE(s.Commit());
+  EXPECT_EQ(Get("JWC_TEMP.TXT"),
+            "hd\r\nlg0\r\nly0\r\nlc1\r\nlt1\r\n100 50 110 50\r\n");
+  s.Close({0, 0, 500, 500});
+}
+
 // The message of a failed hand-back names the cause a drafter can mend:
 // one row per error, and the advice only while the strokes are kept.
 TEST(HandBackMessage, NamesTheCause) {

@@ -34,12 +34,21 @@ void ResetWriterState(DrawingModel &model);
 // EmitLine("h#" followed by the Shift-JIS message).
 void EmitMessage(OutputBuffer &output, std::string_view message);
 
+// Added to the coordinates of the lines, points, arcs and circles written.
+// When the host sent none of its own elements it reads the ones handed back
+// relative to its indicated point 1, so the user's elements go back moved
+// by it; the model itself is not changed. Other kinds are written as read.
+struct ElementShift {
+  double dx = 0, dy = 0;
+};
+
 // Writes the whole model: "bz" under sheet coordinates, every element in
 // arrival order, then the first layer group and layer so the host's
 // current layer is restored. Every 100 elements the label (if any) shows
 // "処理中(ESC:中断)：i／n" and, if Esc is held, the buffer is emptied (the
 // "hd" included) and writing stops. Either interface may be null.
 void WriteDrawing(const DrawingModel &model, OutputBuffer &output,
-                  ProgressLabel *label, EscapeKey *escape);
+                  ProgressLabel *label, EscapeKey *escape,
+                  ElementShift shift = {});
 
 } // namespace orvik::exchange

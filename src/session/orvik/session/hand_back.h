@@ -25,9 +25,6 @@ public:
   void Close();
 
 private:
-  struct BeforeOk;
-  void ShiftNewElements(const NewElementCounts &drawn, double dx, double dy);
-
   SessionContext &c_;
   std::filesystem::path exchange_path_;
   bool handed_back_ = false; // OK wrote the exchange file
