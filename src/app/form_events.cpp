@@ -136,11 +136,11 @@ void TForm1::PaintBox1MouseUp(QMouseEvent &event) {
   session_.PointerReleased(at.x(), at.y());
 }
 
-void TForm1::PaintBox1Leave() { session_.PointerLeft(); }
+void TForm1::AreaLeft() { session_.PointerLeft(); }
 
 // The pen tip and the eraser end; a barrel button held stays what the
 // system makes of it (the event is left to it, and it makes mouse events).
-void TForm1::PaintBox1Tablet(QTabletEvent &event) {
+void TForm1::AreaTabletEvent(QTabletEvent &event) {
   if ((event.buttons() | event.button()) & ~Qt::MouseButtons(Qt::LeftButton)) {
     event.ignore();
     return;
@@ -171,7 +171,7 @@ void TForm1::PaintBox1Tablet(QTabletEvent &event) {
 }
 
 // Each touch point that changed, in the event's order.
-void TForm1::PaintBox1Touch(QTouchEvent &event) {
+void TForm1::AreaTouchEvent(QTouchEvent &event) {
   if (event.type() == QEvent::TouchCancel) {
     session_.TouchCancelled();
     return;
@@ -197,7 +197,7 @@ void TForm1::PaintBox1Touch(QTouchEvent &event) {
   }
 }
 
-void TForm1::PaintBox1Wheel(QWheelEvent &event) {
+void TForm1::AreaWheelTurned(QWheelEvent &event) {
   const QPoint at = event.position().toPoint();
   session_.WheelTurned(event.angleDelta().y(), at.x(), at.y());
   event.ignore();

@@ -72,9 +72,9 @@ void PaintBox::mouseReleaseEvent(QMouseEvent *event) {
   if (!FromTouch(*event))
     events_.PaintBox1MouseUp(*event);
 }
-void PaintBox::leaveEvent(QEvent *) { events_.PaintBox1Leave(); }
+void PaintBox::leaveEvent(QEvent *) { events_.AreaLeft(); }
 void PaintBox::tabletEvent(QTabletEvent *event) {
-  events_.PaintBox1Tablet(*event);
+  events_.AreaTabletEvent(*event);
 }
 
 bool PaintBox::event(QEvent *event) {
@@ -83,7 +83,7 @@ bool PaintBox::event(QEvent *event) {
   case QEvent::TouchUpdate:
   case QEvent::TouchEnd:
   case QEvent::TouchCancel:
-    events_.PaintBox1Touch(*static_cast<QTouchEvent *>(event));
+    events_.AreaTouchEvent(*static_cast<QTouchEvent *>(event));
     event->accept();
     return true;
   default:
@@ -91,7 +91,7 @@ bool PaintBox::event(QEvent *event) {
   }
 }
 void PaintBox::wheelEvent(QWheelEvent *event) {
-  events_.PaintBox1Wheel(*event);
+  events_.AreaWheelTurned(*event);
 }
 
 } // namespace orvik::app

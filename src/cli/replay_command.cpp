@@ -45,12 +45,14 @@ class ReplayServices final : public session::SystemServices {
 public:
   explicit ReplayServices(std::ostream &out) : out_(out) {}
   bool IsEscapeHeld() override { return false; }
-  void Beep() override { out_ << "beep (line " << line << ")\n"; }
+  void Beep() override { out_ << "beep (line " << line_ << ")\n"; }
   void Pause(int) override {}
-  int line = 0;
+  // The script line whose command runs now.
+  void AtLine(int line) { line_ = line; }
 
 private:
   std::ostream &out_;
+  int line_ = 0;
 };
 
 // The script, whatever it is: a file, or a pipe another program fills.
@@ -411,7 +413,7 @@ int RunReplay(const Args &args, std::ostream &out, std::ostream &err) {
 
   Player player(form, out);
   for (const ReplayCommand &c : script->commands) {
-    services.line = c.line;
+    services.AtLine(c.line);
     player.Run(c);
     Settle();
     if (c.kind == Kind::Png || c.kind == Kind::Overlay) {

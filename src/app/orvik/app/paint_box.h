@@ -21,6 +21,9 @@ class QTouchEvent;
 
 namespace orvik::app {
 
+// What the drawing area reports to the window. The paint and mouse
+// handlers keep the names the window's design gives them; the rest are
+// named after what they report.
 class PaintBoxEvents {
 public:
   virtual ~PaintBoxEvents() = default;
@@ -29,12 +32,12 @@ public:
   virtual void PaintBox1MouseDown(QMouseEvent &event, bool double_click) = 0;
   virtual void PaintBox1MouseMove(QMouseEvent &event) = 0;
   virtual void PaintBox1MouseUp(QMouseEvent &event) = 0;
-  virtual void PaintBox1Wheel(QWheelEvent &event) = 0;
+  virtual void AreaWheelTurned(QWheelEvent &event) = 0;
   // The pointer (mouse or pen) left the area.
-  virtual void PaintBox1Leave() = 0;
-  virtual void PaintBox1Tablet(QTabletEvent &event) = 0;
+  virtual void AreaLeft() = 0;
+  virtual void AreaTabletEvent(QTabletEvent &event) = 0;
   // TouchBegin, TouchUpdate, TouchEnd and TouchCancel.
-  virtual void PaintBox1Touch(QTouchEvent &event) = 0;
+  virtual void AreaTouchEvent(QTouchEvent &event) = 0;
 };
 
 class PaintBox final : public QWidget {

@@ -87,10 +87,10 @@ private:
   void PaintBox1MouseDown(QMouseEvent &event, bool double_click) override;
   void PaintBox1MouseMove(QMouseEvent &event) override;
   void PaintBox1MouseUp(QMouseEvent &event) override;
-  void PaintBox1Wheel(QWheelEvent &event) override;
-  void PaintBox1Leave() override;
-  void PaintBox1Tablet(QTabletEvent &event) override;
-  void PaintBox1Touch(QTouchEvent &event) override;
+  void AreaWheelTurned(QWheelEvent &event) override;
+  void AreaLeft() override;
+  void AreaTabletEvent(QTabletEvent &event) override;
+  void AreaTouchEvent(QTouchEvent &event) override;
 
   // SessionEvents.
   void ShowStatus(std::string_view utf8) override;
