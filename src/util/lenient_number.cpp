@@ -15,7 +15,7 @@ const char *ReadDigits(const char *p, const char *end,
                        std::uint64_t &mantissa) {
   while (end - p >= 4) {
     std::uint32_t v;
-    std::memcpy(&v, p, 4);
+    std::memcpy(&v, p, sizeof v);
     // All four bytes in '0'..'9': high nibbles 3, and adding 6 keeps them 3.
     if ((v & 0xF0F0F0F0u) != 0x30303030u ||
         ((v + 0x06060606u) & 0xF0F0F0F0u) != 0x30303030u)

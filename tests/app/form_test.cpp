@@ -28,6 +28,7 @@ QString U(const char *utf8) { return QString::fromUtf8(utf8); }
 TEST_F(WindowTest, ControlsHaveTheirPlacesAndShowTheSession) {
   app::TForm1 &f = Open(QSize());
   EXPECT_EQ(f.size(), QSize(475, 475));
+  EXPECT_EQ(f.palette().color(QPalette::Window), QColor(Qt::white));
   EXPECT_EQ(f.findChild<QWidget *>("Panel2")->geometry(),
             QRect(475 - 178, 0, 178, 475 - 24));
   EXPECT_EQ(f.findChild<QLabel *>("LabelA1")->geometry(),

@@ -91,6 +91,14 @@ TEST(ElementRenderer, ListOrderClosedArcsAndAbort) {
   EXPECT_EQ(Record(Read(CrLf({"msg", " 0 50 100 50", "cs 50 52 1 0 \"  "}))),
             "LL");
   EXPECT_EQ(Record(Read("ci 50 50 10 30 30 1 0\r\n")), std::string(72, 'L'));
+  // A circle's chords start at its angle 0: (60, 50) mm, pixel (120, 100).
+  RecordingCanvas circle(200, 200);
+  DrawOn(circle, Read("ci 50 50 10\r\n"));
+  const auto start = std::find_if(
+      circle.Calls().begin(), circle.Calls().end(),
+      [](const CanvasCall &c) { return c.op == CanvasOp::MoveTo; });
+  ASSERT_NE(start, circle.Calls().end());
+  EXPECT_EQ((std::array{start->a, start->b}), (std::array{120, 100}));
   std::string file;
   for (int i = 1; i <= 99; ++i)
     file += " 1 " + std::to_string(i) + " 99 " + std::to_string(i) + "\r\n";

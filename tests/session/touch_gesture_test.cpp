@@ -36,6 +36,9 @@ TEST(TouchGesture, FollowsTheFingersWithinTheLimits) {
       {"d 1 100 100 d 2 200 100 d 3 300 100 m 3 900 900 u 3 900 900", 1, 0, 0,
        false},
       {"d 1 100 100 u 1 100 100", 1, 0, 0, false},
+      // Two fingers set down on one spot have no spread to scale by: they
+      // only drag, the centre from (100, 100) to (150, 100).
+      {"d 1 100 100 d 2 100 100 m 2 200 100", 1, 50, 0, false},
   };
   for (const auto &row : rows) {
     TouchGesture g;

@@ -12,6 +12,7 @@
 
 #include "orvik/exchange/block_arena.h"
 
+#include <cassert>
 #include <cstddef>
 #include <new>
 #include <type_traits>
@@ -60,10 +61,18 @@ public:
     blocks_.shrink_to_fit();
   }
 
-  T &operator[](std::size_t i) { return *Slot(i); }
-  const T &operator[](std::size_t i) const { return *Slot(i); }
-  T &Last() { return *Slot(count_ - 1); }
-  const T &Last() const { return *Slot(count_ - 1); }
+  // `i` below Count(); debug and sanitizer builds stop on any other, which
+  // would read a record of another list or none at all.
+  T &operator[](std::size_t i) {
+    assert(i < count_);
+    return *Slot(i);
+  }
+  const T &operator[](std::size_t i) const {
+    assert(i < count_);
+    return *Slot(i);
+  }
+  T &Last() { return (*this)[count_ - 1]; }
+  const T &Last() const { return (*this)[count_ - 1]; }
 
 private:
   static_assert(alignof(T) <= 64, "arena blocks are aligned to 64 bytes");
