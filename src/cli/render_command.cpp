@@ -91,8 +91,13 @@ int RunRender(const Args &args, std::ostream &, std::ostream &err) {
 
   QImage image(r.width, r.height, QImage::Format_RGB32);
   {
+    // The window's special codes: the host hands over no file name, time
+    // or title, so these keep their initial values, and the clock runs.
+    const render::DrawingInfo info;
+    const render::SystemClock clock;
+    const render::SpecialCodes codes(info, clock);
     render::ImageCanvas canvas(image);
-    render::PaintScene(canvas, model, pens, view, r.grid, nullptr);
+    render::PaintScene(canvas, model, pens, view, r.grid, nullptr, &codes);
   }
   if (!image.save(QString::fromStdString(r.out), "PNG")) {
     err << CannotWrite(r.out);

@@ -76,22 +76,39 @@ TEST_F(Cli, InfoReportsTheModelAsTextAndJson) {
   EXPECT_EQ(RunCli({"info", (dir_ / "none").string()}).code, 2);
 }
 
-// The sample at the size asked for, the blue frame up to its last column
-// but one, and with a grid. Exit code 2 for bad options or input, 1 for an
-// output that cannot be written.
+// The sample at the size asked for: the window's picture of it, pixel for
+// pixel, and with a grid. A date code shows the date, as in the window.
+// Exit code 2 for bad options or input, 1 for an output that cannot be
+// written.
 TEST_F(Cli, RenderWritesThePictureOrSaysWhyNot) {
   const std::string sample = (SourceDir() / "examples/JWC_TEMP.TXT").string();
   const std::string png = (dir_ / "x.png").string();
-  ASSERT_EQ(RunCli({"render", sample, png, "--size", "400x300"}).code, 0);
-  QImage image;
+  ASSERT_EQ(RunCli({"render", sample, png, "--size", "640x480"}).code, 0);
+  QImage image, window;
   ASSERT_TRUE(image.load(QString::fromStdString(png)));
-  EXPECT_EQ(image.size(), QSize(400, 300));
-  EXPECT_EQ(image.pixel(398, 150), qRgb(0, 0, 255));
-  EXPECT_EQ(image.pixel(399, 150), qRgb(255, 255, 255));
+  ASSERT_TRUE(window.load(QString::fromStdString(
+      (SourceDir() / "tests/render/golden/sample.png").string())));
+  EXPECT_TRUE(image.convertToFormat(QImage::Format_RGB32) ==
+              window.convertToFormat(QImage::Format_RGB32));
+  // "%j" is 4 mm wide, between two points 20 mm apart fitted to 400
+  // pixels; its date, ten characters, reaches past the middle.
+  Put("date.txt", "pt 0 -5\npt 20 5\ncn0 4 5 0 2\nch 0 0 20 0 \"%j\n");
+  ASSERT_EQ(
+      RunCli({"render", (dir_ / "date.txt").string(), png, "--size", "400x200"})
+          .code,
+      0);
+  QImage date;
+  ASSERT_TRUE(date.load(QString::fromStdString(png)));
+  int right = 0;
+  for (int y = 1; y < 199; ++y)
+    for (int x = 1; x < 399; ++x)
+      if (date.pixel(x, y) == qRgb(0, 0, 0))
+        right = std::max(right, x);
+  EXPECT_GT(right, 250);
   // With a grid the picture gains its grey lines.
   const std::string with_grid = (dir_ / "grid.png").string();
   ASSERT_EQ(RunCli({"render", sample, with_grid, "--grid", "1000", "--size",
-                    "400x300"})
+                    "640x480"})
                 .code,
             0);
   QImage grid;
