@@ -47,7 +47,10 @@ TEST_F(WindowTest, ControlsHaveTheirPlacesAndShowTheSession) {
   EXPECT_EQ(f.findChild<QLabel *>("LabelC")->text().toStdString(),
             f.Session().CounterText());
   EXPECT_EQ(f.findChild<QLabel *>("LabelU")->text(), U("実寸mm"));
-  EXPECT_EQ(f.findChild<QLineEdit *>("Edit1")->maxLength(), 8);
+  // The spacing field takes digits typed directly, never through the IME.
+  const auto *spacing = f.findChild<QLineEdit *>("Edit1");
+  EXPECT_EQ(spacing->maxLength(), 8);
+  EXPECT_FALSE(spacing->testAttribute(Qt::WA_InputMethodEnabled));
   const auto *colours = f.findChild<QComboBox *>("ComboBox1");
   ASSERT_EQ(colours->count(), 266);
   EXPECT_EQ(colours->itemText(0), U("現在線色"));
@@ -79,11 +82,12 @@ TEST_F(WindowTest, KeysReachTheWindowBeforeTheFocusedField) {
   EXPECT_TRUE(f.isVisible());
 }
 
-// Qt's touch, tablet and mouse events as the platform delivers them: a
-// finger's drag through Qt's own touch handling moves the drawing and draws
-// nothing (nor do the mouse events Qt or the system make of touches); the
-// pen's tablet events draw; a two-finger tap takes the line back.
-TEST_F(WindowTest, FingersNavigateAndThePenDraws) {
+// What Qt itself makes of a finger or a pen, as the platform delivers
+// them: a drag through Qt's own touch handling moves the drawing and draws
+// nothing, nor do the mouse events Qt or the system make of touches; the
+// pen's events are the area's alone. (What tablet and touch events do is
+// the replay cases' concern.)
+TEST_F(WindowTest, QtsOwnTouchHandlingOnlyNavigates) {
   // Touch goes by the window's own layout, so the area must lie inside it.
   Put("JWC_TEMP.TXT", kTwoPoints);
   app::TForm1 &f = Open(QSize());
@@ -106,44 +110,16 @@ TEST_F(WindowTest, FingersNavigateAndThePenDraws) {
                      {}, screen.get());
     QApplication::sendEvent(&area, &made);
   }
-  const exchange::DrawingModel &m = f.Session().Model();
-  EXPECT_EQ(m.ElementCount(), 2u);
-
-  const geometry::ViewState w = View();
+  EXPECT_EQ(f.Session().Model().ElementCount(), 2u);
+  // The pen's events are taken, so that Qt makes no mouse events of them.
   const QPointingDevice pen("pen", 9, QInputDevice::DeviceType::Stylus,
                             QPointingDevice::PointerType::Pen,
                             QInputDevice::Capability::Position, 1, 3);
-  const auto tablet = [&](QEvent::Type type, QPoint at, Qt::MouseButton b,
-                          Qt::MouseButtons held) {
-    QTabletEvent e(type, &pen, at, area.mapToGlobal(at), 0.5, 0, 0, 0, 0, 0, {},
-                   b, held);
-    QApplication::sendEvent(&area, &e);
-    EXPECT_TRUE(e.isAccepted());
-  };
-  tablet(QEvent::TabletMove, {40, 40}, Qt::NoButton, {});
-  tablet(QEvent::TabletPress, {40, 40}, Qt::LeftButton, Qt::LeftButton);
-  tablet(QEvent::TabletMove, {90, 70}, Qt::NoButton, Qt::LeftButton);
-  tablet(QEvent::TabletRelease, {140, 90}, Qt::LeftButton, {});
-  ASSERT_EQ(m.Lines.Count(), 1u);
-  EXPECT_DOUBLE_EQ(m.Lines[0].X1, w.WorldX(40));
-  EXPECT_DOUBLE_EQ(m.Lines[0].Y2, w.WorldY(90));
-  QTabletEvent away(QEvent::TabletLeaveProximity, &pen, {}, {}, 0, 0, 0, 0, 0,
-                    0, {}, Qt::NoButton, {});
-  QApplication::sendEvent(qApp, &away);
-
-  const auto touch = [&](QEvent::Type type, QEventPoint::State first,
-                         QEventPoint::State second) {
-    const QList<QEventPoint> points{
-        QEventPoint(1, first, area.mapTo(&f, QPoint(100, 100)), {}),
-        QEventPoint(2, second, area.mapTo(&f, QPoint(200, 100)), {})};
-    QTouchEvent e(type, screen.get(), {}, points);
-    QApplication::sendEvent(&area, &e);
-  };
-  using State = QEventPoint::State;
-  touch(QEvent::TouchBegin, State::Pressed, State::Pressed);
-  touch(QEvent::TouchEnd, State::Released, State::Released);
-  EXPECT_EQ(m.Lines.Count(), 0u);
-  EXPECT_EQ(View().ViewLeft(), w.ViewLeft());
+  QTabletEvent press(QEvent::TabletPress, &pen, QPointF(40, 40),
+                     area.mapToGlobal(QPointF(40, 40)), 0.5, 0, 0, 0, 0, 0, {},
+                     Qt::LeftButton, Qt::LeftButton);
+  QApplication::sendEvent(&area, &press);
+  EXPECT_TRUE(press.isAccepted());
 }
 
 TEST_F(WindowTest, InputArrivingDuringThePauseIsHandledAfterIt) {

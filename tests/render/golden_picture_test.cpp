@@ -1,8 +1,10 @@
 // Whole pictures of drawings that gather what is easy to get subtly wrong
 // (texts with trailing marks, caret and special codes, vertical, mirrored
 // and hanging texts; every line type, marker code and solid shape),
-// compared pixel for pixel with pictures checked by eye against the host.
-// A picture that differs is written to the temporary folder for review.
+// compared pixel for pixel with pictures checked by eye, element by element,
+// against the rules the host draws by. A picture that differs is written
+// to the temporary folder for review; once checked it may replace the one
+// in tests/render/golden.
 
 #include "orvik/exchange/output_buffer.h"
 #include "orvik/exchange/session.h"

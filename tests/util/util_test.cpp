@@ -143,8 +143,8 @@ TEST(Plane, Primitives) {
   EXPECT_LT(DirectionAngle(1, -1e-15), kTwoPi);
   EXPECT_TRUE(SamePoint(0, 0, 1e-8, -1e-8) && !SamePoint(0, 0, 2e-8, 0));
   // Start, through, end: the counter-clockwise half, the same clockwise,
-  // and one through the zero direction; collinear or coincident points
-  // give no arc.
+  // and one through the zero direction; collinear or coincident points,
+  // or an end less than 1e-8 off the line through the others, give no arc.
   const double arcs[][9] = {{10, 0, 0, 10, -10, 0, 0, 180, 1},
                             {-10, 0, 0, 10, 10, 0, 0, 180, 0},
                             {5, 0, 10, 5, 5, 10, 270, 90, 1}};
@@ -157,7 +157,8 @@ TEST(Plane, Primitives) {
   }
   ThreePointArc arc;
   EXPECT_FALSE(ArcThroughThreePoints(0, 0, 1, 1, 2, 2, arc) ||
-               ArcThroughThreePoints(0, 0, 5, 0, 5, 0, arc));
+               ArcThroughThreePoints(0, 0, 5, 0, 5, 0, arc) ||
+               ArcThroughThreePoints(0, 0, 100, 0, 200, 5e-9, arc));
   EXPECT_EQ(arc.radius, 0);
   // Random triples: the circle passes through all three points.
   std::mt19937 rng(42);
