@@ -44,14 +44,6 @@ bool ElementRenderer::Walk(EntKind kind, const List &list, Draw draw) {
   return !Stop();
 }
 
-std::size_t ElementRenderer::Positions(const DrawingModel &m) {
-  return 2 * m.Texts.Count() + m.Solids2.Count() + m.Solids3.Count() +
-         m.Solids4.Count() + m.SolidsSc.Count() + m.SolidsSe.Count() +
-         m.SolidsSo.Count() + m.SolidsSg.Count() + m.Lines.Count() +
-         m.Circles.Count() + m.Arcs.Count() + m.Points.Count() +
-         m.PointsEx.Count() + m.Dims.Count();
-}
-
 std::size_t ElementRenderer::PositionOf(const DrawingModel &m, EntKind kind,
                                         std::size_t index) {
   const std::pair<EntKind, std::size_t> order[] = {

@@ -56,23 +56,27 @@ TEST_F(Cli, FifoIsNoFileAndDoesNotWait) {
   }
 }
 
-// Two elements in group 1, and indicated point 1 of kind 1 ("hp1-").
+// Two elements in group 1, indicated point 1 of kind 1 ("hp1-"), and the
+// sixteen group scales.
 TEST_F(Cli, InfoReportsTheModelAsTextAndJson) {
   const auto file = (dir_ / "JWC_TEMP.TXT").string();
-  Put("JWC_TEMP.TXT", "hp1-  1000 2000\r\nlg1\r\n 0 0 1000 0\r\nci 0 0 5\r\n");
+  Put("JWC_TEMP.TXT", "hs 2 0.5 1 1 1 1 1 1 1 1 1 1 1 1 1 7\r\nhp1-  1000 "
+                      "2000\r\nlg1\r\n 0 0 1000 0\r\nci 0 0 5\r\n");
   const CliResult text = RunCli({"info", file});
   EXPECT_EQ(text.code, 0);
   // Only the kinds the file holds are counted.
   for (const char *line :
        {"elements           2\n  lines            1\n"
         "  circles          1\nsheet coordinates  no\n",
-        "first group        1\n", "indicated point 1  1000 2000 (kind 1)\n"})
+        "first group        1\n", "indicated point 1  1000 2000 (kind 1)\n",
+        "group scales       2 0.5 1 1 1 1 1 1 1 1 1 1 1 1 1 7\n"})
     EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
   const CliResult json = RunCli({"info", file, "--json"});
   EXPECT_EQ(json.code, 0);
-  EXPECT_NE(json.out.find("{\"number\": 1, \"x\": 1000, \"y\": 2000"),
-            std::string::npos)
-      << json.out;
+  for (const char *part :
+       {"{\"number\": 1, \"x\": 1000, \"y\": 2000",
+        "\"group_scales\": [2, 0.5, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 7]"})
+    EXPECT_NE(json.out.find(part), std::string::npos) << part << json.out;
   EXPECT_EQ(RunCli({"info", (dir_ / "none").string()}).code, 2);
 }
 

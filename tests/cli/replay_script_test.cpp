@@ -50,7 +50,7 @@ TEST(ReplayScript, CommentsBlankLinesAndLineEnds) {
 }
 
 // Without an "area" first the area is 800 x 600. Pictures of the area are
-// kept in memory: 8192 pixels each way at most.
+// kept in memory: 1 to 8192 pixels each way.
 TEST(ReplayScript, AreaComesFirst) {
   const ReplayScript none = Parse("");
   EXPECT_TRUE(none.commands.empty());
@@ -60,6 +60,8 @@ TEST(ReplayScript, AreaComesFirst) {
   ASSERT_EQ(a.commands.size(), 2u);
   EXPECT_EQ(a.commands[0].kind, Kind::Area);
   EXPECT_EQ(Parse("area 8192 8192\n").width, 8192);
+  EXPECT_EQ(Parse("area 1 1\n").height, 1);
+  EXPECT_NE(Refusal("area 1 0\n"), "");
   EXPECT_NE(Refusal("area 8193 100\n")
                 .find("line 1: the drawing area is at most 8192 x 8192"),
             std::string::npos);

@@ -17,6 +17,8 @@ TEST(Cp932, DecodesAsWindowsDoes) {
       {"\xFB\xFC\xEE\xE0", u"\u9AD9\u9AD9"},     // 髙 (IBM, NEC-selected IBM)
       {"\xED\x95\xEE\xEF", u"\uFA11\u2170"},     // 﨑 ⅰ
       {"\xF0\x40", u"\uE000"},                   // user-defined area
+      // Lead bytes at the ends of their ranges: 0x9F, 0xE0 and 0xFC.
+      {"\x9F\x40\xE0\x40\xFC\x40", u"\u6A97\u6F3E\u9ADC"}, // 檗漾髜
       // Second bytes at each end of their two ranges: 0x40, 0x7E, 0x80, 0xFC.
       {"\x81\x40\x81\x7E\x81\x80\x81\xFC", u"\u3000\u00D7\u00F7\u25EF"},
       // Not characters: an unmapped pair, a lone lead byte at the end, a

@@ -29,7 +29,7 @@ TEST(StrToIntZ, Table) {
   EXPECT_EQ(StrToIntZ("2147483647"), INT32_MAX);
   EXPECT_EQ(StrToIntZ("-2147483648"), INT32_MIN);
   for (const char *zero : {"2147483648", "$100000000", "", "12a", "1 ", "1.5",
-                           "$G", "+-1", "0x10", "\x82\xA0"})
+                           "$G", "$", "+-1", "0x10", "\x82\xA0"})
     EXPECT_EQ(StrToIntZ(zero), 0) << '"' << zero << '"';
 }
 

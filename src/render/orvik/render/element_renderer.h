@@ -45,8 +45,6 @@ public:
   // 20, ...) and after each list, counting the elements the filter's
   // positions take in, drawn or not.
   bool DrawAll();
-  // How many positions the drawing order of `model` has.
-  static std::size_t Positions(const exchange::DrawingModel &model);
   // The first position at which element `index` of `kind` is drawn (a
   // text is drawn twice: its image placeholder early, its characters
   // late).
