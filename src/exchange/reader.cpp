@@ -89,8 +89,9 @@ bool ExchangeReader::ParseHeaderRecord(std::string_view key, int n) {
   if (key == "hk" && n >= 2)
     return true;
   if (key == "hs" && n >= 17) {
+    // Checked: a wrong bound throws rather than writes past the table.
     for (int g = 0; g < 16; ++g)
-      m_.GroupScale[g] = Real(g + 1);
+      m_.GroupScale.at(static_cast<std::size_t>(g)) = Real(g + 1);
     return true;
   }
   if (key == "hzs" && n >= 3)
@@ -228,7 +229,7 @@ void ExchangeReader::ReadIndicatedPoint(std::string_view key) {
   const std::int32_t index = StrToIntZ(number);
   if (index < 1 || index > 99)
     return;
-  TJwwHpPoint &hp = m_.HpPoints[static_cast<std::size_t>(index)];
+  TJwwHpPoint &hp = m_.HpPoints.at(static_cast<std::size_t>(index)); // checked
   hp.Valid = true;
   hp.X = Real(1);
   hp.Y = Real(2);

@@ -6,6 +6,7 @@
 #include "orvik/util/plane.h"
 
 #include <cmath>
+#include <utility>
 
 namespace orvik::render {
 namespace {
@@ -86,42 +87,28 @@ private:
 // Starts the box at a point of the first element found, lists searched in a
 // fixed order; false when none of them holds an element.
 bool StartAtFirstElement(const DrawingModel &m, Box &box) {
-  auto start = [&](double x, double y, std::int32_t group) {
-    const double s = m.ScaleOfGroup(group);
+  const auto from = [&](const auto &list, auto point) {
+    if (list.Empty())
+      return false;
+    const auto [x, y] = point(list.First());
+    const double s = m.ScaleOfGroup(list.First().Attr.Group);
     box.Start(x / s, y / s);
     return true;
   };
-  if (!m.Lines.Empty())
-    return start(m.Lines[0].X1, m.Lines[0].Y1, m.Lines[0].Attr.Group);
-  if (!m.Circles.Empty())
-    return start(m.Circles[0].X, m.Circles[0].Y, m.Circles[0].Attr.Group);
-  if (!m.Arcs.Empty())
-    return start(m.Arcs[0].X, m.Arcs[0].Y, m.Arcs[0].Attr.Group);
-  if (!m.Points.Empty())
-    return start(m.Points[0].X, m.Points[0].Y, m.Points[0].Attr.Group);
-  if (!m.PointsEx.Empty())
-    return start(m.PointsEx[0].X, m.PointsEx[0].Y, m.PointsEx[0].Attr.Group);
-  if (!m.Texts.Empty())
-    return start(m.Texts[0].X, m.Texts[0].Y, m.Texts[0].Attr.Group);
-  if (!m.Dims.Empty())
-    return start(m.Dims[0].Line.X1, m.Dims[0].Line.Y1, m.Dims[0].Attr.Group);
-  if (!m.Solids2.Empty())
-    return start(m.Solids2[0].X1, m.Solids2[0].Y1, m.Solids2[0].Attr.Group);
-  if (!m.Solids3.Empty())
-    return start(m.Solids3[0].X1, m.Solids3[0].Y1, m.Solids3[0].Attr.Group);
-  if (!m.Solids4.Empty())
-    return start(m.Solids4[0].X1, m.Solids4[0].Y1, m.Solids4[0].Attr.Group);
-  bool started = false;
-  const auto outline = [&](const auto &list) {
-    if (!started && !list.Empty())
-      started = start(list[0].Outline.CentreX, list[0].Outline.CentreY,
-                      list[0].Attr.Group);
+  const auto xy = [](const auto &e) { return std::pair{e.X, e.Y}; };
+  const auto xy1 = [](const auto &e) { return std::pair{e.X1, e.Y1}; };
+  const auto dim = [](const auto &e) {
+    return std::pair{e.Line.X1, e.Line.Y1};
   };
-  outline(m.SolidsSc);
-  outline(m.SolidsSe);
-  outline(m.SolidsSo);
-  outline(m.SolidsSg);
-  return started;
+  const auto centre = [](const auto &e) {
+    return std::pair{e.Outline.CentreX, e.Outline.CentreY};
+  };
+  return from(m.Lines, xy1) || from(m.Circles, xy) || from(m.Arcs, xy) ||
+         from(m.Points, xy) || from(m.PointsEx, xy) || from(m.Texts, xy) ||
+         from(m.Dims, dim) || from(m.Solids2, xy1) || from(m.Solids3, xy1) ||
+         from(m.Solids4, xy1) || from(m.SolidsSc, centre) ||
+         from(m.SolidsSe, centre) || from(m.SolidsSo, centre) ||
+         from(m.SolidsSg, centre);
 }
 
 // Calls add(record, scale of its group) for every record of the list.

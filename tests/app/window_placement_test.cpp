@@ -25,6 +25,11 @@ TEST(WindowPlacement, KeepsTheCaptionOnAScreen) {
       {{3500, 200, 600, 400}, {3200 - 600, 200, 600, 400}},
       {{100, -5000, 600, 400}, {100, 0, 600, 400}},
       {{100, -300, 600, 400}, {100, 0, 600, 400}},
+      // Far below: the centres are nearer across to the second screen but
+      // nearer down to the first (its centre is 28 px lower), which wins
+      // once both axes weigh alike: sqrt(2253 ^ 2 + 99460 ^ 2) against
+      // sqrt(653 ^ 2 + 99488 ^ 2) pixels.
+      {{2913, 99800, 600, 400}, {1320, 680, 600, 400}},
       // Too large: shrunk to the screen that holds (or is nearest to) the
       // caption.
       {{-9000, -9000, 4000, 3000}, {0, 0, 1920, 1080}},

@@ -19,8 +19,8 @@ using Cli = ScratchDir;
 
 // Bare LF in, CR LF out: "hd", the line's attributes (all pending), the
 // line; nothing after it, the first group and layer being current. Exit
-// code 2 and one line for a bad use or an input that cannot be read,
-// nothing written; 1 for an output that cannot be written.
+// code 2 and one line for a bad use or an input (or a replay script) that
+// cannot be read, nothing written; 1 for an output that cannot be written.
 TEST_F(Cli, WriteRewritesInPlaceOrSaysWhyNot) {
   const std::string file = (dir_ / "JWC_TEMP.TXT").string();
   const std::string out = (dir_ / "out.txt").string();
@@ -40,6 +40,9 @@ TEST_F(Cli, WriteRewritesInPlaceOrSaysWhyNot) {
   EXPECT_EQ(unwritable.code, 1);
   EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
   EXPECT_EQ(RunCli({"write", "only-one"}).code, 2);
+  const CliResult no_script = RunCli({"replay", dir_.string(), out});
+  EXPECT_EQ(no_script.code, 2);
+  EXPECT_NE(no_script.err.find("cannot read"), std::string::npos);
 }
 
 // A FIFO is no file: the tool says so at once instead of waiting for a

@@ -207,6 +207,13 @@ TEST_F(Texts, CodesFacesDirectionsAndTheView) {
   // corner inside the view (its edge is outside), nor any later one.
   Draw(std::string(45, 'x'), 0);
   EXPECT_EQ(canvas_.Count(CanvasOp::TextOut), 39u);
+  // A 1 x 3 mm cell over a corner of the view shows by one corner of its
+  // own: over the top right by its bottom left, and so on round.
+  for (const auto &[x, y] :
+       {std::pair{39.5, 18.0}, {-0.5, 18.0}, {-0.5, -2.0}, {39.5, -2.0}}) {
+    Draw("x", 0, x, y);
+    EXPECT_EQ(canvas_.Count(CanvasOp::TextOut), 1u) << x << " " << y;
+  }
   // Turned upwards the cell's top-left corner lies 3 mm to the left of
   // the baseline; turned half a turn (a negative width reads from the
   // other end, from (11, 1)) 3 mm below it.

@@ -208,14 +208,16 @@ TEST_F(SessionTest, InputOutsideItsLifeChangesNothingAndClosingIsOnce) {
   session::EditSession early(
       session::ProgramFiles::InFolder(dir_.string(), "orvik"), area.surface,
       events_, services_);
-  early.KeyPressed(Key::Esc, false);
+  EXPECT_FALSE(early.KeyPressed(Key::Esc, false)); // left to the field
   early.Close({0, 0, 500, 500}); // never loaded: writes nothing
   EXPECT_EQ(services_.beeps, 0);
   EXPECT_EQ(Get("JWC_TEMP.TXT"), kTwoPoints);
 
   session::EditSession &s = Start();
+  EXPECT_TRUE(s.KeyPressed(Key::Esc, false));
   ASSERT_TRUE(s.Commit());
   s.Close({0, 0, 500, 500});
+  EXPECT_FALSE(s.KeyPressed(Key::Home, false));
   // The host may read and replace the file once the window is gone.
   Put("JWC_TEMP.TXT", "taken back");
   EXPECT_FALSE(s.Commit());

@@ -18,6 +18,7 @@ TEST(EchoForMessage, IsShortAndHarmless) {
       {"0123456789", 10, Cut::End, "0123456789"},
       // "ab" then 漢 (3 bytes): a cut after 3 bytes would split it.
       {"ab\xE6\xBC\xA2z", 3, Cut::End, "ab..."},
+      {"\xE6\xBC\xA2z", 2, Cut::End, "..."}, // back to the first byte
       // A third of 9 from the start, the rest from the end.
       {"/a/b/c/d/e/JWC_TEMP.TXT", 9, Cut::Middle, "/a/...MP.TXT"},
   };

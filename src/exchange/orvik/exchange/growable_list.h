@@ -71,6 +71,7 @@ public:
     assert(i < count_);
     return *Slot(i);
   }
+  const T &First() const { return (*this)[0]; }
   T &Last() { return (*this)[count_ - 1]; }
   const T &Last() const { return (*this)[count_ - 1]; }
 
