@@ -1,6 +1,7 @@
 // orvik-cli write, info and render: the wiring around the exchange core and
 // the renderer, whose bytes and pixels the golden cases in
-// tests/exchange/cases and the render tests check in-process.
+// tests/exchange/cases and the render tests check in-process. (How write
+// answers, file by file, is a replay case.)
 
 #include "run_cli.h"
 #include "scratch_dir.h"
@@ -16,34 +17,6 @@ namespace orvik::test {
 namespace {
 
 using Cli = ScratchDir;
-
-// Bare LF in, CR LF out: "hd", the line's attributes (all pending), the
-// line; nothing after it, the first group and layer being current. Exit
-// code 2 and one line for a bad use or an input (or a replay script) that
-// cannot be read, nothing written; 1 for an output that cannot be written.
-TEST_F(Cli, WriteRewritesInPlaceOrSaysWhyNot) {
-  const std::string file = (dir_ / "JWC_TEMP.TXT").string();
-  const std::string out = (dir_ / "out.txt").string();
-  Put("JWC_TEMP.TXT", "lc2\n 0 0 1 1\n");
-  const CliResult r = RunCli({"write", file, file});
-  EXPECT_EQ(r.code, 0);
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(Get("JWC_TEMP.TXT"),
-            "hd\r\nlg0\r\nly0\r\nlc2\r\nlt1\r\n0 0 1 1\r\n");
-  const CliResult missing = RunCli({"write", file + "x", out});
-  EXPECT_EQ(missing.code, 2);
-  EXPECT_EQ(missing.err.rfind("orvik-cli: cannot read ", 0), 0u) << missing.err;
-  EXPECT_EQ(std::count(missing.err.begin(), missing.err.end(), '\n'), 1);
-  EXPECT_EQ(RunCli({"write", dir_.string(), out}).code, 2);
-  EXPECT_FALSE(std::filesystem::exists(out));
-  const CliResult unwritable = RunCli({"write", file, out + "/x"});
-  EXPECT_EQ(unwritable.code, 1);
-  EXPECT_NE(unwritable.err.find("cannot write"), std::string::npos);
-  EXPECT_EQ(RunCli({"write", "only-one"}).code, 2);
-  const CliResult no_script = RunCli({"replay", dir_.string(), out});
-  EXPECT_EQ(no_script.code, 2);
-  EXPECT_NE(no_script.err.find("cannot read"), std::string::npos);
-}
 
 // A FIFO is no file: the tool says so at once instead of waiting for a
 // writer.

@@ -1,6 +1,7 @@
-// Whole user sessions played into the window by `orvik-cli replay`, kept as
-// case files in tests/cli/replay/*.case and checked by what the host gets
-// back (JWC_TEMP.TXT), the settings file, and what the tool prints.
+// Whole user sessions played into the window by `orvik-cli replay`, and
+// other runs of the tool, kept as case files in tests/cli/replay/*.case and
+// checked by what the host gets back (JWC_TEMP.TXT), the settings file, and
+// what the tool prints.
 //
 // A case file is a run of sections, each opened by a line "== HEAD";
 // lines before the first section are notes. In order:
@@ -10,6 +11,8 @@
 //                           backslash
 //   == script               a replay script (its "#" lines are notes); it
 //                           runs at once, in the folder as it is now
+//   == run ARGS             runs orvik-cli with ARGS in the program folder,
+//                           "@NAME" standing for the file NAME there
 //   == expect NAME          the file NAME afterwards, byte for byte
 //   == expect stdout        the tool's output (else it must print nothing)
 //   == expect exit N        the exit code (else it must be 0)
@@ -86,14 +89,21 @@ class ReplayCase : public ScratchDir,
 protected:
   fs::path Program() const { return dir_ / "program"; }
 
-  void Run(const Section &script) {
+  // Runs the tool in the program folder, where pictures a script saves
+  // land; "@NAME" stands for the file NAME there.
+  void Run(std::vector<std::string> args) {
     EndRun();
-    const fs::path path = dir_ / "session.txt";
-    std::ofstream(path, std::ios::binary) << Bytes(script.lines, "\n");
-    // Pictures the script saves land in the program folder.
-    result_ = RunCli({"replay", Program().string(), path.string()}, Program());
+    for (std::string &a : args)
+      if (a.starts_with('@'))
+        a = (Program() / a.substr(1)).string();
+    result_ = RunCli(args, Program());
     ran_ = true;
     out_checked_ = exit_checked_ = false;
+  }
+  void Run(const Section &script) {
+    const fs::path path = dir_ / "session.txt";
+    std::ofstream(path, std::ios::binary) << Bytes(script.lines, "\n");
+    Run({"replay", Program().string(), path.string()});
   }
   // What a run must show unless the case says otherwise.
   void EndRun() {
@@ -146,6 +156,8 @@ TEST_P(ReplayCase, GivesWhatTheCaseExpects) {
       continue;
     } else if (s.head[0] == "script") {
       Run(s);
+    } else if (s.head[0] == "run") {
+      Run({s.head.begin() + 1, s.head.end()});
     } else if (s.head[0] == "expect") {
       Expect(s);
     } else if (s.head[0] == "mkdir") {

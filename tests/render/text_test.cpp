@@ -1,15 +1,13 @@
 // Texts on the recording canvas: which characters reach the canvas, at
-// which pixels, in which font and colour; the special codes against a
-// fixed clock; glyph pixels on the QImage canvas.
+// which pixels and in which font; the special codes against a fixed clock;
+// the host's faces. (What the texts look like, glyph by glyph, the golden
+// pictures show.)
 
 #include "pixel_support.h"
 
-#include "exchange_support.h"
 #include "orvik/render/font_mapping.h"
-#include "orvik/render/image_canvas.h"
 #include "orvik/render/japanese_calendar.h"
 #include "orvik/render/recording_canvas.h"
-#include "orvik/render/sjis_codec.h"
 #include "orvik/render/text_renderer.h"
 
 #include <gtest/gtest.h>
@@ -32,34 +30,21 @@ protected:
   }
   // From (x, y) towards (x + dx, y + dy), height 3 and width 2 mm: the
   // characters drawn, each "text x,y", with "height/width" of the font
-  // where it changes, and "!" bold, "/" italic, "_" underlined, "-" struck
-  // out, "#" + pen when the text colour changes.
+  // where it changes.
   std::string Draw(std::string_view text, double spacing = 0.4, double x = 1,
                    double y = 1, double width = 2, double dx = 10,
                    double dy = 0) {
     canvas_.Clear();
     text_.DrawTextElement(0, "<font>", x, y, x + dx, y + dy, 3, width, spacing,
                           text);
-    return Trace();
-  }
-  std::string Trace() const {
     std::string s, font;
-    Colour32 colour = 0;
     for (const CanvasCall &c : canvas_.Calls()) {
-      if (c.op == CanvasOp::SetFont) {
-        const FontSpec &f = c.font;
-        font = " " + std::to_string(f.Height) + "/" + std::to_string(f.Width) +
-               (f.Weight == 700 ? "!" : "") + (f.Italic ? "/" : "") +
-               (f.Underline ? "_" : "") + (f.StrikeOut ? "-" : "");
-      } else if (c.op == CanvasOp::SetTextColour && c.colour != colour) {
-        colour = c.colour;
-        for (int pen = 1; pen <= 9; ++pen)
-          if (pens_.PenColour(pen) == colour)
-            font += " #" + std::to_string(pen);
-      } else if (c.op == CanvasOp::TextOut) {
+      if (c.op == CanvasOp::SetFont)
+        font = " " + std::to_string(c.font.Height) + "/" +
+               std::to_string(c.font.Width);
+      else if (c.op == CanvasOp::TextOut)
         s += (s.empty() ? "" : " | ") + c.text + " " + std::to_string(c.a) +
              "," + std::to_string(c.b) + std::exchange(font, "");
-      }
     }
     return s;
   }
@@ -73,84 +58,6 @@ protected:
   SpecialCodes codes_;
   TextRenderer text_;
 };
-
-// A full-width character takes width + spacing (2.4 mm), a half-width one
-// half of it; the cell's top is 3 mm above y = 1, row 160; the font is 30
-// px high and half of 20 px wide.
-TEST_F(Texts, CharactersOnTheHostsGrid) {
-  EXPECT_EQ(Draw("a\x82\xA0\x62"),
-            "a 10,160 30/10 | \x82\xA0 22,160 | b 46,160");
-  canvas_.Clear();
-  text_.DrawTextRun(0, "<font>", 1, 1, 0, 3, 2, 0.4, "a");
-  EXPECT_EQ(canvas_.Calls()[0].font,
-            (FontSpec{30, 10, 0, 400, false, false, false, 1, "<font>"}));
-  // "@@" turns the face half round: the run starts one width on and one
-  // height down, at (3, -2) mm, so its cell's top is at 1 mm, row 190.
-  canvas_.Clear();
-  text_.DrawTextRun(0, "@@<font>", 1, 1, 0, 3, 2, 0.4, "a");
-  EXPECT_EQ(Trace(), "a 30,190 30/10");
-  EXPECT_EQ(canvas_.Calls()[0].font.Escapement, 1800);
-}
-
-// Halves round to even. From x = 1.25 mm the cell is at 12.5 px: 12, where
-// halves away from zero give 13; the next 1.2 mm on, at 24.5 px: 24, not
-// 25; from -0.25 mm at -2, not -3. With y = 7.25 the top is 102.5 px up:
-// row 98, not 97. Width 2.5 mm is a font width of 12.5 px: 12, not 13.
-TEST_F(Texts, PlacesHalvesOnEvenPixels) {
-  EXPECT_EQ(Draw("ab", 0.4, 1.25, 7.25), "a 12,98 30/10 | b 24,98");
-  EXPECT_EQ(Draw("a", 0, -0.25, 1, 2.5), "a -2,160 30/12");
-}
-
-// Below 6 or above 1000 px of height or width, or shorter than 6 px, a
-// text is a line of pen width 3 from its start to its end.
-TEST_F(Texts, SizeGuardDrawsALineOfWidthThree) {
-  const auto line = [this](double height, double width, double length) {
-    canvas_.Clear();
-    text_.DrawTextElement(0, "f", 1, 1, 1 + length, 1, height, width, 0, "A");
-    return canvas_.Count(CanvasOp::TextOut) == 0 &&
-           canvas_.Count(CanvasOp::LineTo) == 1 &&
-           canvas_.Calls()[1].width == 3;
-  };
-  EXPECT_TRUE(line(0.5, 2, 10) && line(100.1, 2, 10) && line(3, 100.1, 10) &&
-              line(3, 2, 0.5) && line(3, 2, 0));
-  EXPECT_FALSE(line(0.6, 2, 10) || line(100, 2, 10) || line(3, 100, 10) ||
-               line(3, 2, 0.6));
-}
-
-// "ABC･": three letters over the length of four, spacing 1.6 mm (steps of
-// 1.8); "あい・・": two over four, 6 mm apart; "abcdef^2": squeezed by 2
-// of 6 units, width 4/3 mm (a font width of 6.67: 7) and steps of
-// (4/3 + 0.8/3) / 2 mm (8 px). One letter and "^2" is too short to squeeze.
-TEST_F(Texts, TrailingMarks) {
-  EXPECT_EQ(Draw("ABC\xA5"), "A 10,160 30/10 | B 28,160 | C 46,160");
-  EXPECT_EQ(Draw("\x82\xA0\x82\xA2\x81\x45\x81\x45", 0),
-            "\x82\xA0 10,160 30/10 | \x82\xA2 70,160");
-  EXPECT_EQ(Draw("abcdef^2").substr(0, 24), "a 10,160 30/7 | b 18,160");
-  EXPECT_EQ(Draw("a^2"), "a 10,160 30/10");
-  EXPECT_EQ(Draw("a^2b", 0), "a 10,160 30/10 | ^ 20,160 | 2 30,160 | b 40,160");
-}
-
-// Codes flush the text before them in the old style; "^#" returns to the
-// element's; a colour stays set after the text; "^*" .. "^^" is text.
-TEST_F(Texts, StyleAndColourCodes) {
-  EXPECT_EQ(Draw("a^!b"), "a 10,160 30/10 | b 22,160 30/10!");
-  EXPECT_EQ(Draw("^/a^_b^-c^#d", 0),
-            "a 10,160 30/10/ | b 20,160 30/10/_ | c 30,160 30/10/_- | "
-            "d 40,160 30/10");
-  EXPECT_EQ(Draw("^*^!x^^y", 0), "^ 10,160 30/10 | ! 20,160 | x 30,160 | "
-                                 "y 40,160 30/10");
-  EXPECT_EQ(Draw("a^$6b^$xc", 0), "a 10,160 30/10 | b 20,160 30/10 #6 | "
-                                  "^ 30,160 | $ 40,160 | x 50,160 | c 60,160");
-  EXPECT_EQ(p_.PenColour(), pens_.PenColour(6));
-  for (const char *text : {"a^u", "a^u^b", "a^$", "a^", "a^q"}) {
-    const std::string trace = Draw(text);
-    std::string drawn(1, trace[0]);
-    for (std::size_t at = trace.find(" | "); at != std::string::npos;
-         at = trace.find(" | ", at + 1))
-      drawn += trace[at + 3];
-    EXPECT_EQ(drawn, text); // no code: all of it is text
-  }
-}
 
 // The character after a mode code, drawn by itself. H = 3, W = 2 and
 // spacing 0.5 mm: after "m" (1 unit) at (1, 1) mm the pen point P is at
@@ -288,56 +195,6 @@ TEST(Calendar, WeekdaysAndTheHostsClock) {
   char month[8];
   std::strftime(month, sizeof month, "%m", std::localtime(&t));
   EXPECT_EQ(SystemClock().Now().month, std::stoi(month));
-}
-
-QImage Glyphs(const std::string &face, int width, int escapement, int w, int h,
-              std::initializer_list<std::tuple<int, int, const char *>> out) {
-  QImage image = test::WhiteImage(w, h);
-  ImageCanvas canvas(image);
-  canvas.SetFont({40, width, escapement, 400, false, false, false, 128, face});
-  canvas.SetTextColour(0);
-  for (const auto &[x, y, sjis] : out)
-    canvas.TextOut(x, y, sjis);
-  canvas.Flush();
-  return image;
-}
-
-// 漢字 in 40-pixel cells from (20, 20): both cells hold glyph pixels, none
-// lies outside them. Half the width gives half the ink across. In a
-// vertical face 一 stays level while the line runs down; in the plain face
-// turned the same way it stands on end.
-TEST(TextPixels, GlyphsFillTheirCells) {
-  const QImage kanji = Glyphs(test::kGothic, 20, 0, 140, 80,
-                              {{20, 20, "\x8A\xBF"}, {60, 20, "\x8E\x9A"}});
-  EXPECT_GT(test::InkBox(kanji, 20, 20, 60, 60).count, 100);
-  EXPECT_GT(test::InkBox(kanji, 60, 20, 100, 60).count, 100);
-  EXPECT_EQ(test::InkBox(kanji, 20, 20, 100, 60).count,
-            test::InkBox(kanji).count);
-  const auto square = [](int width) { // ■, a full square
-    return test::InkBox(
-        Glyphs(test::kMincho, width, 0, 120, 60, {{10, 10, "\x81\xA1"}}));
-  };
-  const test::PixelBox wide = square(20), narrow = square(10);
-  EXPECT_NEAR(narrow.max_x - narrow.min_x + 1,
-              (wide.max_x - wide.min_x + 1) / 2.0, 2);
-  EXPECT_NEAR(wide.max_y - wide.min_y, narrow.max_y - narrow.min_y, 1);
-  const auto one = [](const std::string &face) { // 一, running down
-    return test::InkBox(
-        Glyphs(face, 20, 2700, 100, 100, {{70, 20, "\x88\xEA"}}));
-  };
-  const test::PixelBox upright = one(std::string("@") + test::kGothic);
-  const test::PixelBox turned = one(test::kGothic);
-  EXPECT_GT(upright.max_x - upright.min_x, 3 * (upright.max_y - upright.min_y));
-  EXPECT_GT(turned.max_y - turned.min_y, 3 * (turned.max_x - turned.min_x));
-  // Standing upright, it is pixel for pixel the plain face's character.
-  const auto ink = [](const QImage &image) {
-    const test::PixelBox b = test::InkBox(image);
-    return image.copy(b.min_x, b.min_y, b.max_x - b.min_x + 1,
-                      b.max_y - b.min_y + 1);
-  };
-  EXPECT_EQ(ink(Glyphs(test::kGothic, 20, 0, 100, 100, {{20, 20, "\x8A\xBF"}})),
-            ink(Glyphs(std::string("@") + test::kGothic, 20, 2700, 100, 100,
-                       {{70, 20, "\x8A\xBF"}})));
 }
 
 // The host's faces map onto IPA faces, a leading "@" inside or outside the

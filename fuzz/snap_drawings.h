@@ -1,24 +1,24 @@
 #pragma once
-// Random drawings of every searched kind with unusual values among the
-// ordinary ones, and pointers around what their records offer: the snap
-// index must answer exactly as the plain search everywhere. The runs are
-// sized by the caller: short in the default suite, long in the long one.
+// Drawings of every searched kind with unusual values among the ordinary
+// ones, and pointers around what their records offer, every choice drawn
+// from the fuzzer's input: the snap index must answer exactly as the plain
+// search everywhere.
 
 #include "orvik/exchange/snap_index.h"
 #include "orvik/geometry/arc_measures.h"
 #include "orvik/geometry/lines.h"
 #include "orvik/util/plane.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <type_traits>
 #include <vector>
 
-namespace orvik::exchange::snap_test {
+namespace orvik::exchange::snap_fuzz {
 
 using geometry::ArcShape;
 using geometry::Point2;
@@ -35,9 +35,34 @@ inline bool SameHit(const SnapHit &a, const SnapHit &b) {
          same(a.x, b.x) && same(a.y, b.y);
 }
 
+// Random bits from the input, eight bytes at a time, then from a generator
+// seeded by the input's length: a change to the input changes the choices
+// it reaches, which lets coverage guide the search.
+class InputBits {
+public:
+  using result_type = std::uint64_t;
+  InputBits(const std::uint8_t *data, std::size_t size)
+      : data_(data), size_(size), rest_(size) {}
+  static constexpr result_type min() { return 0; }
+  static constexpr result_type max() { return ~result_type{0}; }
+  result_type operator()() {
+    if (size_ < 8)
+      return rest_();
+    result_type v = 0;
+    std::memcpy(&v, data_, 8);
+    data_ += 8, size_ -= 8;
+    return v;
+  }
+
+private:
+  const std::uint8_t *data_;
+  std::size_t size_;
+  std::mt19937_64 rest_;
+};
+
 class Gen {
 public:
-  explicit Gen(std::uint64_t seed) : rng_(seed) {}
+  Gen(const std::uint8_t *data, std::size_t size) : rng_(data, size) {}
   double odd = 1; // scales the share of unusual values
 
   double Uniform(double a, double b) {
@@ -105,7 +130,7 @@ public:
   }
 
 private:
-  std::mt19937_64 rng_;
+  InputBits rng_;
 };
 
 // `x` moved by `steps` units in the last place.
@@ -249,69 +274,4 @@ inline void Aim(const Drawing &d, Gen &g, double &px, double &py, double &tol) {
   }
 }
 
-// `drawings` drawings of `records` records (a random count from 14 to 420
-// for 0) of the given kinds, with unusual group scales when `odd_scales`,
-// searched both ways at `queries` pointers: the searches must agree.
-// Returns the plain search's hits by kind.
-inline std::array<int, 16> Run(std::uint64_t seed, double odd, int drawings,
-                               int records, std::vector<EntKind> kinds,
-                               int queries, bool odd_scales = true) {
-  Gen g(seed);
-  g.odd = odd;
-  std::array<int, 16> hits{};
-  int failures = 0;
-  for (int i = 0; i < drawings; ++i) {
-    Drawing d;
-    d.m.SheetCoords = odd_scales && g.Chance(0.2);
-    for (double &s : d.m.GroupScale)
-      s = odd_scales ? g.Pick({1.0, 1.0, 2.0, 50.0, 100.0, 0.5, 0.0, kNaN, -2.0,
-                               1e-120, 1e-90, 1e200})
-                     : g.Pick({1.0, 1.0, 1.0, 1.0, 2.0});
-    for (int n = records > 0 ? records : 14 * g.Int(1, 30); n > 0; --n)
-      AddRecord(d, g, kinds[g.Int(0, static_cast<int>(kinds.size()) - 1)]);
-    SnapIndex index;
-    index.Build(d.m);
-    for (int q = 0; q < queries; ++q) {
-      double px, py, tol;
-      Aim(d, g, px, py, tol);
-      const SnapHit plain = SnapToElement(d.m, px, py, tol);
-      const SnapHit indexed = index.Find(d.m, px, py, tol);
-      if (!SameHit(plain, indexed) && ++failures <= 10)
-        ADD_FAILURE() << "at (" << px << ", " << py << ") tol " << tol
-                      << " the index finds #" << indexed.index << ", not #"
-                      << plain.index << " of kind " << int(plain.kind);
-      hits[static_cast<std::size_t>(plain.kind)] += plain.found;
-    }
-  }
-  EXPECT_EQ(failures, 0);
-  return hits;
-}
-
-// Small drawings full of unusual values: every kind is found, and of the
-// 6000 pointers a quarter to nine tenths hit. One kind at a time, so that
-// no earlier kind answers first, in drawings with several cells and few
-// overlaps. One large drawing of mostly ordinary shapes, with many cells
-// that records meet several of: a quarter of the pointers hit at least.
-inline void AgreeEverywhere(int scale) {
-  const std::vector<EntKind> all(std::begin(kSnapOrder), std::end(kSnapOrder));
-  const std::array<int, 16> odd = Run(20250607, 1, 30 * scale, 0, all, 200);
-  int total = 0;
-  for (const EntKind kind : kSnapOrder) {
-    const int n = odd[static_cast<std::size_t>(kind)];
-    total += n;
-    EXPECT_GT(n, 2 * scale) << "kind " << static_cast<int>(kind);
-  }
-  EXPECT_GT(total, 1500 * scale);
-  EXPECT_LT(total, 5400 * scale);
-  for (const EntKind kind : kSnapOrder)
-    EXPECT_GT(Run(31337, 0.3, 4 * scale, 60, {kind},
-                  150)[static_cast<std::size_t>(kind)],
-              60 * scale)
-        << "kind " << static_cast<int>(kind);
-  int dense = 0;
-  for (const int n : Run(77, 0.05, 1, 1100 * scale, all, 200 * scale, false))
-    dense += n;
-  EXPECT_GT(dense, 50 * scale);
-}
-
-} // namespace orvik::exchange::snap_test
+} // namespace orvik::exchange::snap_fuzz
