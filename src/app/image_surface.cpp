@@ -135,12 +135,4 @@ void ImageSurface::Erase(const QRect &box) {
   painter.fillRect(box, Qt::transparent);
 }
 
-QImage ShownPicture(const QImage &area, const Overlay &overlay) {
-  QImage shown = area.copy();
-  if (!overlay.box.isEmpty() && overlay.image.size() == area.size())
-    QPainter(&shown).drawImage(overlay.box.topLeft(), overlay.image,
-                               overlay.box);
-  return shown;
-}
-
 } // namespace orvik::app

@@ -30,8 +30,8 @@ bool FromTouch(const QMouseEvent &event) {
 
 } // namespace
 
-QImage PaintBox::ShownPicture() const {
-  return overlay_ ? app::ShownPicture(surface_, *overlay_) : surface_;
+QImage PaintBox::ShownPicture() {
+  return grab().toImage().convertToFormat(surface_.format());
 }
 
 void PaintBox::paintEvent(QPaintEvent *) {

@@ -19,6 +19,7 @@
 //   == expect stderr        each line must appear in the error output
 //   == expect files         the names in the program folder, one a line
 //   == expect same A B      the files A and B, byte for byte the same
+//   == expect differ A B    ... or not
 //   == note                 notes between sections
 //   == mkdir NAME            makes a folder NAME in the program folder
 // Blank lines at the end of a section only set sections apart. Several
@@ -128,10 +129,11 @@ protected:
     } else if (what == "stderr") {
       for (const std::string &line : s.lines)
         EXPECT_NE(result_.err.find(line), std::string::npos) << result_.err;
-    } else if (what == "same") {
+    } else if (what == "same" || what == "differ") {
       const std::string a = ReadBytes(Program() / s.head.at(2));
       EXPECT_FALSE(a.empty()) << s.head.at(2);
-      EXPECT_EQ(a, ReadBytes(Program() / s.head.at(3)));
+      EXPECT_EQ(a == ReadBytes(Program() / s.head.at(3)), what == "same")
+          << s.head.at(2) << " " << what << " " << s.head.at(3);
     } else if (what == "files") {
       std::set<std::string> names;
       for (const auto &entry : fs::directory_iterator(Program()))

@@ -31,7 +31,9 @@ TEST_F(FileAccess, ReplacesWholeOrNotAtAll) {
   fs::create_directories(dir);
   const fs::path target = dir / "JWC_TEMP.TXT";
   EXPECT_FALSE(ReplaceFile(target, Text("hq\r\n")));
-  EXPECT_FALSE(ReplaceFile(target, Text("hd\r\n")));
+  EXPECT_FALSE(ReplaceFile(target, [](const Sink &sink) { // a byte alone too
+    return sink("h", 1) && sink("d\r\n", 3);
+  }));
   EXPECT_EQ(test::ReadBytes(target), "hd\r\n");
   // Contents that stop part-way leave the old file, and nothing else.
   const std::error_code stopped = ReplaceFile(

@@ -20,9 +20,6 @@ struct Overlay {
   QRect box;
 };
 
-// The area as shown: its pixels with the overlay laid over them.
-QImage ShownPicture(const QImage &area, const Overlay &overlay);
-
 class ImageSurface : public session::DrawingSurface {
 public:
   // `area`: the area's pixels (Format_RGB32), owned by the caller, which

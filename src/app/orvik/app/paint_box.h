@@ -60,8 +60,9 @@ public:
     if (!painting_)
       update(box);
   }
-  // The area as it is shown, the overlay included.
-  QImage ShownPicture() const;
+  // The area as it is shown, the overlay included: the widget painted
+  // anew, as its paint event paints it.
+  QImage ShownPicture();
 
 protected:
   void paintEvent(QPaintEvent *event) override;
