@@ -95,14 +95,15 @@ TEST_F(SessionTest, PaintPutsTheLastPictureBack) {
   s.Paint();
   EXPECT_EQ(Area(), ViewPicture());
   // A wider area: the picture at the top left over the background, and
-  // the frame around the whole area (its right edge one pixel in, as the
-  // rectangle's right edge is exclusive).
+  // the frame around the whole area (its right and bottom edges one pixel
+  // in, as the rectangle's are exclusive).
   Area() = QImage(1100, 1000, QImage::Format_RGB32);
   Area().fill(Qt::black);
   s.Paint();
   EXPECT_EQ(Area().copy(0, 0, 1000, 1000), ViewPicture());
   EXPECT_EQ(Area().pixel(1098, 500), qRgb(0, 0, 255));
   EXPECT_EQ(Area().pixel(1050, 0), qRgb(0, 0, 255));
+  EXPECT_EQ(Area().pixel(1050, 998), qRgb(0, 0, 255)); // the bottom edge
   EXPECT_EQ(Area().pixel(1050, 500), qRgb(255, 255, 255));
 }
 
