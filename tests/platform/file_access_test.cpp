@@ -66,6 +66,7 @@ TEST_F(FileAccess, LeftoversAreOursAndOldOnly) {
       {"JWC_TEMP.TXT.orvik-0badf00d.tmp.bak", false},
       {"OTHER.TXT.orvik-0badf00d.tmp", false},
       {"JWC_TEMP.TXU.orvik-0badf00d.tmp", false},
+      {"JWC_TEMP.TXT.other-0badf00d.tmp", false},
       {"JWC_TEMP.TXT", false},
   };
   for (const auto &[name, ours] : rows)
