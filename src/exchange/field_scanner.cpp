@@ -34,7 +34,7 @@ int FieldScanner::Split(std::string_view line) {
   start_[0] = 0;
   std::size_t i = 0;
   const std::size_t n = line.size();
-  for (; i < n; ++i) {
+  for (; i != n; ++i) {
     const ByteClass c = kByteClasses[static_cast<unsigned char>(line[i])];
     if (c == kPlain)
       continue;

@@ -142,7 +142,7 @@ private:
     }
     std::size_t count = 1;
     std::string pair(ch);
-    if (i + 1 < text_.size() && CharAt(i + 1).size() == 1) {
+    if (CharAt(i + 1).size() == 1) {
       pair.append(CharAt(i + 1));
       count = 2;
     }

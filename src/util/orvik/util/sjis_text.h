@@ -19,10 +19,11 @@ constexpr bool IsLeadByte(unsigned char c) {
   return (c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFD);
 }
 
-// Byte length, 1 or 2, of the character that starts at byte i (i below
-// the size): the step from one character to the next.
+// Byte length, 1 or 2, of the character that starts at byte i: the step
+// from one character to the next. At the end (i equal to the size) it is 1
+// and reads nothing, so a look one character ahead needs no guard.
 constexpr std::size_t CharLengthAt(std::string_view text, std::size_t i) {
-  return IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()
+  return i + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[i]))
              ? 2
              : 1;
 }
