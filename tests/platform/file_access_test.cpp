@@ -35,6 +35,9 @@ TEST_F(FileAccess, ReplacesWholeOrNotAtAll) {
     return sink("h", 1) && sink("d\r\n", 3);
   }));
   EXPECT_EQ(test::ReadBytes(target), "hd\r\n");
+  EXPECT_EQ(fs::status(target).permissions() &
+                (fs::perms::owner_all | fs::perms::others_exec),
+            fs::perms::owner_read | fs::perms::owner_write);
   // Contents that stop part-way leave the old file, and nothing else.
   const std::error_code stopped = ReplaceFile(
       target, [](const Sink &sink) { return sink("half", 4) && false; });

@@ -80,9 +80,11 @@ TEST_P(CanvasPixels, XorLinesAndDirectPixels) {
 // Boxes have exclusive right and bottom edges: Rectangle(2, 2, 8, 6) is
 // pixels 2..7 by 2..5, outlined with the pen, filled with the brush;
 // Ellipse(7, 7, 13, 13) (a marker of radius 3) is an outline in 7..12; a
-// polyline lights its last point. Without a pen the fill covers one pixel
-// less on the right and bottom: the "/" hatch in 16 x 16, lines where
-// x + y = 7 (mod 8), lights 28 pixels of 0..14.
+// polyline lights its last point, a polygon of two points the line
+// between them; a box without width or height draws nothing. Without a
+// pen the fill covers one pixel less on the right and bottom: the "/"
+// hatch in 16 x 16, lines where x + y = 7 (mod 8), lights 28 pixels of
+// 0..14.
 TEST_P(CanvasPixels, BoxesPolylinesAndHatches) {
   const QImage image = Paint(64, 20, [](ImageCanvas &c, QImage &) {
     c.SetBrush(kRed, BrushStyle::Solid);
@@ -91,6 +93,10 @@ TEST_P(CanvasPixels, BoxesPolylinesAndHatches) {
     c.Ellipse(17, 7, 23, 13);
     const PixelPoint points[] = {{31, 1}, {38, 1}, {38, 8}};
     c.Polyline(points);
+    c.Rectangle(60, 2, 60, 10);
+    c.Ellipse(58, 12, 62, 12);
+    const PixelPoint two[] = {{58, 18}, {62, 18}};
+    c.Polygon(two);
     c.SetPen(0, PenStyle::Clear, 0);
     c.SetBrush(kRed, BrushStyle::BackwardDiagonal);
     c.Rectangle(40, 0, 56, 16);
@@ -102,8 +108,10 @@ TEST_P(CanvasPixels, BoxesPolylinesAndHatches) {
   EXPECT_EQ(InkBox(image, 10, 0, 30, 20).Bounds(), (std::array{17, 7, 22, 12}));
   EXPECT_EQ(InkBox(image, 19, 9, 21, 11).count, 0);
   EXPECT_EQ(InkBox(image, 30, 0, 40, 20).count, 8 + 7);
+  EXPECT_EQ(InkBox(image, 57, 0, 64, 20).Bounds(),
+            (std::array{58, 18, 62, 18}));
   EXPECT_EQ(PixelAt(image, 38, 8), 0u);
-  EXPECT_EQ(InkBox(image, 40, 0, 64, 20).count, 28);
+  EXPECT_EQ(InkBox(image, 40, 0, 57, 20).count, 28);
   for (int y = 0; y < 16; ++y)
     for (int x = 40; x < 56; ++x)
       EXPECT_EQ(!test::IsWhite(image, x, y),
