@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 
 namespace orvik::exchange::snap_detail {
 
@@ -47,6 +48,10 @@ struct Footprint {
   double growth = 1;
   bool boundable = true;
 
+  std::span<const Box> Boxes() const {
+    return {boxes.data(), static_cast<std::size_t>(count)};
+  }
+
   // A candidate point; one that is not finite never lies in a finite window.
   void AddPoint(double x, double y) {
     if (std::isfinite(x) && std::isfinite(y))
@@ -66,8 +71,7 @@ struct Footprint {
   bool Settle() {
     if (!boundable || count == 0)
       return false;
-    for (int i = 0; i < count; ++i) {
-      Box &b = boxes[i];
+    for (Box &b : std::span(boxes.data(), static_cast<std::size_t>(count))) {
       const double pad =
           kRelPad * std::max({std::fabs(b.x0), std::fabs(b.y0), std::fabs(b.x1),
                               std::fabs(b.y1)}) +

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <iterator>
 #include <limits>
+#include <span>
 #include <utility>
 
 namespace orvik::exchange {
@@ -72,8 +73,7 @@ Sample SampleKind(const GrowableList<T> &list, Trace &trace) {
     ++sv.records;
     if (!f.Settle())
       continue;
-    for (int j = 0; j < f.count; ++j) {
-      const Box &b = f.boxes[j];
+    for (const Box &b : f.Boxes()) {
       sv.xs.push_back(b.x0 / 2 + b.x1 / 2);
       sv.ys.push_back(b.y0 / 2 + b.y1 / 2);
       sv.sizes.push_back(std::max(b.x1 - b.x0, b.y1 - b.y0));
@@ -135,33 +135,37 @@ void LayOut(SnapKindIndex &k, Sample &sv, std::size_t records) {
 // calling nothing, when that is too many cells.
 template <class File>
 bool ForEachCell(const SnapKindIndex &k, const Footprint &f, File &&file) {
-  std::array<CellRange, 4> ranges{};
+  const std::span<const Box> boxes = f.Boxes();
+  std::array<CellRange, 4> all;
+  const std::span<CellRange> ranges(all.data(), boxes.size());
   std::size_t total = 0;
-  for (int j = 0; j < f.count; ++j) {
-    ranges[j] = CellsOf(k, f.boxes[j]);
-    total += ranges[j].Count();
-  }
+  std::transform(boxes.begin(), boxes.end(), ranges.begin(),
+                 [&k, &total](const Box &b) {
+                   const CellRange r = CellsOf(k, b);
+                   total += r.Count();
+                   return r;
+                 });
   if (total > kMaxCellsPerRecord)
     return false;
-  for (int j = 0; j < f.count; ++j) {
+  for (std::size_t j = 0; j < ranges.size(); ++j) {
     const CellRange &r = ranges[j];
-    const auto seen = [&](std::int32_t x, std::int32_t y) {
+    const auto earlier = ranges.first(j);
+    const auto seen = [earlier](std::int32_t x, std::int32_t y) {
       return std::any_of(
-          ranges.begin(), ranges.begin() + j, [x, y](const CellRange &o) {
+          earlier.begin(), earlier.end(), [x, y](const CellRange &o) {
             return o.x0 <= x && x <= o.x1 && o.y0 <= y && y <= o.y1;
           });
     };
     for (std::int32_t y = r.y0; y <= r.y1; ++y)
       for (std::int32_t x = r.x0; x <= r.x1; ++x)
-        if (j == 0 || !seen(x, y))
+        if (!seen(x, y))
           file(static_cast<std::uint32_t>(CellNumber(k, x, y)));
   }
   return true;
 }
 
 void Extend(SnapKindIndex &k, const Footprint &f) {
-  for (int j = 0; j < f.count; ++j) {
-    const Box &b = f.boxes[j];
+  for (const Box &b : f.Boxes()) {
     k.min_x = std::min(k.min_x, b.x0);
     k.min_y = std::min(k.min_y, b.y0);
     k.max_x = std::max(k.max_x, b.x1);
