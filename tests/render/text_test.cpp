@@ -181,6 +181,8 @@ TEST(SpecialCodes, Table) {
   check("%SS=2/1|%ss=2", {2005, 5, 9});
   info.Scale = 1e-320; // 10 / s overflows
   check("%SS=%SS", {2005, 5, 9});
+  info.FilePath = "\\x.jww"; // a separator first
+  check("%f=x.jww|$f=x", {2005, 5, 9});
 }
 
 // The first of each month of 2025, from Wednesday 1 January on, each
