@@ -52,6 +52,7 @@ TEST_F(WindowTest, ControlsHaveTheirPlacesAndShowTheSession) {
   EXPECT_EQ(spacing->maxLength(), 8);
   EXPECT_FALSE(spacing->testAttribute(Qt::WA_InputMethodEnabled));
   const auto *colours = f.findChild<QComboBox *>("ComboBox1");
+  EXPECT_EQ(colours->geometry().topRight(), QPoint(48 + 129 - 1, 68));
   ASSERT_EQ(colours->count(), 266);
   EXPECT_EQ(colours->itemText(0), U("現在線色"));
   EXPECT_EQ(f.findChild<QComboBox *>("ComboBox2")->count(), 51);
