@@ -170,7 +170,7 @@ bool ExchangeReader::ParseAttributeRecord(std::string_view key, int n) {
         a.FirstTextCustom = a.CurTextCustom;
     }
   } else if (StartsWith(key, "cc")) {
-    const char c = key.size() > 2 ? key[2] : ' ';
+    const char c = key.size() > 2 ? key.at(2) : ' ';
     a.CurTextCc = (c >= '0' && c <= '8') ? c - '0' : 0;
   } else if (key.size() == 2 && key[0] == 'z' && key[1] >= '1' &&
              key[1] <= '5') {

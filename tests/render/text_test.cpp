@@ -131,9 +131,9 @@ TEST_F(Texts, CodesFacesDirectionsAndTheView) {
 }
 
 // Each code and its value at 2005-05-09 13:30:05 (a Monday), at
-// 2026-01-01 00:00 (a Thursday), and with a drawing file of 2007-03-04
-// 05:06:07 named C:\jww\あbc.jww; separated by "|", "=" between code and
-// value, "-" for no code. Until it is set the file's time is the host's
+// 2026-01-01 00:00 (a Thursday) and 12:30, and with a drawing file of
+// 2007-03-04 05:06:07 named C:\jww\あbc.jww; separated by "|", "=" between code
+// and value, "-" for no code. Until it is set the file's time is the host's
 // zero date 1899-12-30, a Saturday; a scale of 0 leaves the scale codes
 // as they are. Values are Shift-JIS: 後, 前; 平成17年 5月 9日 and 令和8年
 // 1月 1日; 月, 木 and 土; ･ for a name of which not even one character
@@ -169,6 +169,7 @@ TEST(SpecialCodes, Table) {
   };
   check(at2005, {2005, 5, 9, 13, 30, 5});
   check(at2026, {2026, 1, 1});
+  check("$h=0|%n=PM|$N=\x8C\xE3", {2026, 1, 1, 12, 30}); // noon
   info.FileTime = {2007, 3, 4, 5, 6, 7};
   info.FilePath = "C:\\jww\\\x82\xA0\x62\x63.jww";
   info.TText = "T", info.MText1 = "one", info.MText2 = "two";
