@@ -67,7 +67,7 @@ std::string Json(const DrawingModel &m, const std::string &path) {
   j += "  \"indicated_points\": [";
   bool any = false;
   for (std::size_t i = 1; i < m.HpPoints.size(); ++i) {
-    const exchange::TJwwHpPoint &hp = m.HpPoints[i];
+    const exchange::TJwwHpPoint &hp = m.HpPoints.at(i);
     if (!hp.Valid)
       continue;
     j += any ? ", " : "";
@@ -101,7 +101,7 @@ std::string Text(const DrawingModel &m, const std::string &path) {
                             : platform::Cp932ToUtf8(a.FirstFont)) +
        "\n";
   for (std::size_t i = 1; i < m.HpPoints.size(); ++i) {
-    const exchange::TJwwHpPoint &hp = m.HpPoints[i];
+    const exchange::TJwwHpPoint &hp = m.HpPoints.at(i);
     if (hp.Valid)
       t += "indicated point " + Int(static_cast<std::int64_t>(i)) + "  " +
            FormatReal(hp.X) + " " + FormatReal(hp.Y) + " (kind " +
