@@ -51,6 +51,9 @@ struct Footprint {
   std::span<const Box> Boxes() const {
     return {boxes.data(), static_cast<std::size_t>(count)};
   }
+  std::span<Box> Boxes() {
+    return {boxes.data(), static_cast<std::size_t>(count)};
+  }
 
   // A candidate point; one that is not finite never lies in a finite window.
   void AddPoint(double x, double y) {
@@ -71,7 +74,7 @@ struct Footprint {
   bool Settle() {
     if (!boundable || count == 0)
       return false;
-    for (Box &b : std::span(boxes.data(), static_cast<std::size_t>(count))) {
+    for (Box &b : Boxes()) {
       const double pad =
           kRelPad * std::max({std::fabs(b.x0), std::fabs(b.y0), std::fabs(b.x1),
                               std::fabs(b.y1)}) +
