@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointingDevice>
 #include <QPushButton>
@@ -42,6 +43,15 @@ TEST_F(WindowTest, ControlsHaveTheirPlacesAndShowTheSession) {
       {"Button2", {72, 288, 105, 25}}};
   for (const auto &[name, place] : panel)
     EXPECT_EQ(f.findChild<QWidget *>(name)->geometry(), place) << name;
+  const std::pair<const char *, QPoint> corners[] = {{"Label1", {8, 72}},
+                                                     {"Label2", {8, 96}},
+                                                     {"ComboBox2", {48, 92}},
+                                                     {"Edit1", {64, 116}},
+                                                     {"LabelU", {128, 120}}};
+  for (const auto &[name, corner] : corners)
+    EXPECT_EQ(f.findChild<QWidget *>(name)->pos(), corner) << name;
+  EXPECT_EQ(f.findChild<QWidget *>("RadioGroup1")->layout()->contentsMargins(),
+            QMargins(6, 2, 2, 2));
   EXPECT_EQ(f.findChild<QLabel *>("LabelA1")->text().toStdString(),
             f.Session().StatusText());
   EXPECT_EQ(f.findChild<QLabel *>("LabelC")->text().toStdString(),

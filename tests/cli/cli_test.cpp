@@ -32,8 +32,8 @@ TEST_F(Cli, FifoIsNoFileAndDoesNotWait) {
   }
 }
 
-// Two elements in group 1, indicated point 1 of kind 1 ("hp1-"), and the
-// sixteen group scales.
+// The file's name, two elements in group 1, indicated point 1 of kind 1
+// ("hp1-"), and the sixteen group scales.
 TEST_F(Cli, InfoReportsTheModelAsTextAndJson) {
   const auto file = (dir_ / "JWC_TEMP.TXT").string();
   Put("JWC_TEMP.TXT", "hs 2 0.5 1 1 1 1 1 1 1 1 1 1 1 1 1 7\r\nhp1-  1000 "
@@ -47,8 +47,10 @@ TEST_F(Cli, InfoReportsTheModelAsTextAndJson) {
         "first group        1\n", "indicated point 1  1000 2000 (kind 1)\n",
         "group scales       2 0.5 1 1 1 1 1 1 1 1 1 1 1 1 1 7\n"})
     EXPECT_NE(text.out.find(line), std::string::npos) << line << text.out;
+  EXPECT_TRUE(text.out.starts_with(file + "\n")) << text.out;
   const CliResult json = RunCli({"info", file, "--json"});
   EXPECT_EQ(json.code, 0);
+  EXPECT_TRUE(json.out.starts_with("{\n  \"file\": \"" + file + "\",\n"));
   for (const char *part :
        {"{\"number\": 1, \"x\": 1000, \"y\": 2000",
         "\"group_scales\": [2, 0.5, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 7]"})

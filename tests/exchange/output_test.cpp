@@ -77,11 +77,11 @@ TEST(OutputBuffer, RecordsKeepTheirContract) {
   out.EmitLine(wide);
   out.EmitLine("a" + wide);
   out.EmitLine(std::string("a\rb\nc\0d", 7));
-  out.EmitLine(std::string("x\x82\ny", 4));
+  out.EmitLine(std::string("x\x82\n y", 5));
   EXPECT_EQ(out.FileImage(),
             "hd\r\nch 0 0 1 0 \"abc\"\r\n" + std::string(255, 'a') + "\r\n" +
                 wide.substr(0, 254) + "\r\n" + ("a" + wide).substr(0, 255) +
-                "\r\nabcd\r\nxy\r\n");
+                "\r\nabcd\r\nx y\r\n");
   EXPECT_EQ(out.Count(), 8u);
   out.Clear();
   EXPECT_TRUE(out.Empty());

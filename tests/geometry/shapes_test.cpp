@@ -1,6 +1,5 @@
-// Reach, arc ends, the tangent apex, the inside tests and the snaps of
-// circles, ellipses, arcs and arc-shaped solids: probes worked out by hand,
-// and seeded random shapes.
+// The inside tests and the snaps of circles, ellipses, arcs and arc-shaped
+// solids: probes worked out by hand, and seeded random shapes.
 
 #include "orvik/geometry/arc_measures.h"
 #include "orvik/geometry/shape_tests.h"
@@ -56,55 +55,6 @@ std::vector<std::pair<std::string_view, double>> Words(std::string_view s) {
     at = end + 1;
   }
   return words;
-}
-
-// Semi-axes 4 and 2 reach 4 and 2 along them and sqrt(6.4) along the
-// diagonals (t^2 (1/16 + 1/4) / 2 = 1), whichever sign the flatness has;
-// flatness 0 is a segment along the x axis. First end, second end and
-// apex of the end tangents: 120 degrees has its apex 1 / cos 60 = 2 along
-// 60 degrees; the ellipse turned a quarter ends at parameters pi/2 and pi;
-// a half turn has parallel tangents and the centre as apex.
-TEST(ArcMeasures, ReachEndsApexAndInnerArcs) {
-  for (const double phi : {0.0, 0.3, 1.7, 3.0, -2.0, 9.0})
-    EXPECT_NEAR(Reach(Arc(3, 4, 5, 0, 0), phi), 5, 1e-12);
-  for (int k = -4; k < 4; ++k) // every eighth of a turn
-    for (const double f : {0.5, -0.5})
-      EXPECT_NEAR(Reach({0, 0, 4, f, 0, 0, 0}, k * kPi / 4),
-                  k % 2   ? std::sqrt(6.4)
-                  : k % 4 ? 2
-                          : 4,
-                  1e-12)
-          << k;
-  EXPECT_NEAR(Reach({0, 0, 7, 0, 0, 0, 0}, 0), 7, 1e-12);
-  EXPECT_NEAR(Reach({0, 0, 7, 0, 0, 0, 0}, 0.4), 0, 1e-12);
-  const std::pair<ArcShape, std::array<double, 6>> rows[] = {
-      {Arc(10, 20, 2, 0, kPi / 2), {12, 20, 10, 22, 12, 22}},
-      {Arc(0, 0, 1, kPi / 2, -kPi / 2), {0, 1, 1, 0, 1, 1}},
-      {{0, 0, 1, 1, 0, kPi / 2, kPi / 2}, {0, 1, -1, 0, -1, 1}},
-      {Arc(0, 0, 1, 0, 2 * kPi / 3),
-       {1, 0, -0.5, std::sqrt(0.75), 1, std::sqrt(3.0)}},
-      {{0, 0, 4, 0.5, kPi / 2, kPi / 2, kPi / 2}, {-2, 0, 0, -4, -2, -4}},
-      {Arc(4, 5, 3, 0, -kPi), {7, 5, 1, 5, 4, 5}}};
-  for (const auto &[s, p] : rows) {
-    const ArcCorners k = ArcTangentApex(s);
-    const double got[] = {k.first.x,  k.first.y, k.second.x,
-                          k.second.y, k.apex.x,  k.apex.y};
-    for (int i = 0; i < 6; ++i)
-      EXPECT_NEAR(got[i], p[i], 1e-12) << s.sweep << " #" << i;
-    EXPECT_EQ(k.tangents_cross, s.sweep != -kPi);
-    EXPECT_EQ(k.second.y, SecondEnd(s).y);
-  }
-  EXPECT_FALSE(ArcTangentApex(Arc(4, 5, 3, 0.3, kPi)).tangents_cross);
-  // Outer semi-axes 10 and 5, inner radius 8: inner semi-y 4 with the same
-  // flatness, 3 for an even band; inner radius 0 keeps the flatness.
-  const ArcShape outer{1, 2, 10, 0.5, 0.3, 1.2, 0.4};
-  const ArcShape same = InnerArc(kSame, outer, 8);
-  EXPECT_EQ((std::array{same.radius, same.flatness, same.start, same.sweep,
-                        same.tilt}),
-            (std::array{8.0, 0.5, 0.3, 1.2, 0.4}));
-  EXPECT_NEAR(InnerArc(kEven, outer, 8).flatness, 3.0 / 8, 1e-15);
-  EXPECT_EQ(InnerArc(kEven, outer, 0).flatness, 0.5);
-  EXPECT_EQ(BearingOf({2, 3, 5, 0.5, 0, 1, 0.7}, 2, 3).phi, -0.7);
 }
 
 enum class Region { Ellipse, Sector, Segment, TangentZone, Ring, EvenRing };

@@ -166,6 +166,12 @@ TEST(Scene, FrameOriginAndGrid) {
   EXPECT_EQ(PixelAt(grid, 50, 53), 0xC0C0C0u);
   EXPECT_EQ(PixelAt(grid, 53, 50), 0xC0C0C0u);
   EXPECT_TRUE(test::IsWhite(grid, 51, 53));
+  // Every 3 mm the lines nearest the corner (-50, -50) are at -48: their
+  // first ones, 2 mm inside the view.
+  const QImage wide = paint({true, 3.0});
+  EXPECT_EQ(PixelAt(wide, 51, 196), 0xC0C0C0u);
+  EXPECT_EQ(PixelAt(wide, 4, 51), 0xC0C0C0u);
+  EXPECT_TRUE(test::IsWhite(wide, 51, 193));
   for (const double spacing : {0.99, -5.0}) // 101 intervals, none
     EXPECT_TRUE(paint({true, spacing}) == image) << spacing;
 }
@@ -175,7 +181,8 @@ TEST(Scene, FrameOriginAndGrid) {
 // clamped to 1e8; circles and arcs by their ends and the axis points they
 // pass (from 350 to 10 degrees: the ends and the 0 degree point); image
 // boxes by their size; no scale under sheet coordinates, a malformed one
-// as 1; arc-shaped solids from their lower angle to their higher; only
+// as 1; arc-shaped solids from their lower angle to their higher, one
+// alone widened about its centre; only
 // block insertions keep the previous box.
 TEST(Extents, Table) {
   const std::string half = "hs 2 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1\r\n";
@@ -195,6 +202,9 @@ TEST(Extents, Table) {
        {0, 0, 10, 10}},
       {"sc 2 2 2 1 0 0 1.5707963267949 0\r\npt 2 2", {2, 2, 4, 4}},
       {"sc 2 2 2 1 0 0 0.5 0\r\npt 2 2", {2, 2, 4, 2.95885107720841}},
+      {"se 2 2 2 1 0 0 0.5 0", {-98, -98, 102, 102}},
+      {"so 2 2 2 1 0 0 0.5 1", {-98, -98, 102, 102}},
+      {"sg 2 2 2 1 0 0 0.5 1", {-98, -98, 102, 102}},
       {"so 2 2 2 1 0 1.5707963267949 -1.5707963267949 1\r\npt 2 2",
        {2, 2, 4, 4}},
       {"BL 0 0 a\r\nBL 5 5 b", {1, 2, 3, 4}}};
@@ -207,7 +217,7 @@ TEST(Extents, Table) {
 }
 
 // The drawing fills 90 % of the tighter direction, centred; a point-sized
-// box stays finite.
+// box is fitted as 1e-10 mm, so the scale stays finite.
 TEST(FitView, FillsNinetyPercentOfTheTighterDirection) {
   geometry::ViewState v;
   FitView(v, {0, 0, 100, 50}, 1000, 1000);
@@ -215,9 +225,11 @@ TEST(FitView, FillsNinetyPercentOfTheTighterDirection) {
   EXPECT_DOUBLE_EQ((v.ViewLeft() + v.ViewRight()) / 2, 50);
   EXPECT_DOUBLE_EQ((v.ViewBottom() + v.ViewTop()) / 2, 25);
   EXPECT_NEAR((v.ViewRight() - v.ViewLeft()) * v.ViewScale(), 1000, 1e-9);
-  FitView(v, {5, 5, 5, 5}, 800, 600);
-  EXPECT_TRUE(std::isfinite(v.ViewScale()));
-  EXPECT_NEAR((v.ViewLeft() + v.ViewRight()) / 2, 5, 1e-9);
+  for (const auto [width, height] : {std::pair{800, 600}, {600, 800}}) {
+    FitView(v, {5, 5, 5, 5}, width, height);
+    EXPECT_DOUBLE_EQ(v.ViewScale(), 5.4e12); // 600 / 1e-10 mm * 0.9
+    EXPECT_NEAR((v.ViewLeft() + v.ViewRight()) / 2, 5, 1e-9);
+  }
 }
 
 } // namespace

@@ -121,6 +121,12 @@ TEST_F(Texts, CodesFacesDirectionsAndTheView) {
     Draw("x", 0, x, y);
     EXPECT_EQ(canvas_.Count(CanvasOp::TextOut), 1u) << x << " " << y;
   }
+  // From 1.5 mm left of the view a half-width cell (1 mm) stays outside,
+  // a full-width one (2 mm) reaches in.
+  for (const auto &[text, count] : {std::pair{"x", 0u}, {"\x82\xA0", 1u}}) {
+    Draw(text, 0, -1.5, 5);
+    EXPECT_EQ(canvas_.Count(CanvasOp::TextOut), count) << text;
+  }
   // Turned upwards the cell's top-left corner lies 3 mm to the left of
   // the baseline; turned half a turn (a negative width reads from the
   // other end, from (11, 1)) 3 mm below it.
@@ -200,15 +206,16 @@ TEST(Calendar, WeekdaysAndTheHostsClock) {
   EXPECT_EQ(SystemClock().Now().month, std::stoi(month));
 }
 
-// The host's faces map onto IPA faces, a leading "@" inside or outside the
-// brackets makes them vertical. Texts reach Qt decoded as CP932 (the code
-// page itself is tested in tests/platform).
+// The host's faces map onto IPA faces, an installed family is itself, and
+// a leading "@" inside or outside the brackets makes them vertical. Texts reach
+// Qt decoded as CP932 (the code page itself is tested in tests/platform).
 TEST(TextPixels, HostFacesAndCodePage932) {
   const char *const faces[][2] = {
       {"<ＭＳ ゴシック>", "IPAGothic"},    {"ＭＳ　明朝", "IPAMincho"},
       {"<ＭＳ Ｐゴシック>", "IPAPGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
       {"MS Gothic", "IPAGothic"},          {"no such face", "IPAGothic"},
-      {"@<ＭＳ 明朝>", "IPAMincho"},       {"@@ＭＳ 明朝", "IPAMincho"}};
+      {"@<ＭＳ 明朝>", "IPAMincho"},       {"@@ＭＳ 明朝", "IPAMincho"},
+      {"DejaVu Sans", "DejaVu Sans"},      {"", "IPAGothic"}};
   for (const auto &[face, family] : faces)
     EXPECT_EQ(MapFace(QString::fromUtf8(face)).family, family) << face;
   EXPECT_TRUE(MapFace(QString::fromUtf8("@<ＭＳ 明朝>")).vertical);
