@@ -133,6 +133,24 @@ TEST_F(WindowTest, QtsOwnTouchHandlingOnlyNavigates) {
   EXPECT_TRUE(press.isAccepted());
 }
 
+// The Esc that stopped a redraw is no deletion until its key comes up;
+// other keys coming up do not count.
+TEST_F(WindowTest, EscStoppingARedrawDeletesOnlyOnceReleased) {
+  std::string image = "hq\r\nbz\r\n";
+  for (int i = 0; i < 500; ++i)
+    image += std::to_string(i) + " 0 " + std::to_string(i) + " 100\r\n";
+  Put("JWC_TEMP.TXT", image);
+  app::TForm1 &f = Open();
+  services_.escape_held = true;
+  QTest::keyClick(&f, Qt::Key_Home);
+  services_.escape_held = false;
+  QTest::keyPress(&f, Qt::Key_Escape);
+  EXPECT_EQ(services_.beeps, 0);
+  QTest::keyRelease(&f, Qt::Key_Escape);
+  QTest::keyPress(&f, Qt::Key_Escape); // nothing of the user's to delete
+  EXPECT_EQ(services_.beeps, 1);
+}
+
 TEST_F(WindowTest, InputArrivingDuringThePauseIsHandledAfterIt) {
   Put("JWC_TEMP.TXT", kTwoPoints);
   app::TForm1 &f = Open();

@@ -212,7 +212,7 @@ TEST(ShapeProbes, AsWorkedOutInTheFile) {
     CheckProbeLine(line);
     ++probed;
   }
-  EXPECT_EQ(probed, 51);
+  EXPECT_EQ(probed, 52);
 }
 
 // Random shapes: outline points lie at their reach with the parameter
