@@ -2,6 +2,8 @@
 
 #include "orvik/exchange/choice_lists.h"
 
+#include <array>
+
 namespace orvik::attributes {
 
 TgraAttribute::TgraAttribute() {
@@ -38,21 +40,21 @@ void TgraAttribute::InitPenColours() {
 }
 
 void TgraAttribute::InitPenWidths() {
-  static constexpr double kWidths[9] = {0.1,  0.15, 0.2, 0.25, 0.3,
-                                        0.35, 0.4,  0.5, 0.01};
+  static constexpr std::array<double, 9> kWidths = {0.1,  0.15, 0.2, 0.25, 0.3,
+                                                    0.35, 0.4,  0.5, 0.01};
   for (PenRecord &pen : Pens)
     pen.Width = 0.18;
-  for (int i = 0; i < 9; ++i)
-    Pens[static_cast<std::size_t>(i)].Width = kWidths[i];
+  for (std::size_t i = 0; i < kWidths.size(); ++i)
+    Pens[i].Width = kWidths.at(i);
 }
 
 void TgraAttribute::InitPenWidths2() {
-  static constexpr double kWidths[9] = {0.2, 0.3, 0.4, 0.5, 0.5,
-                                        0.5, 0.5, 0.5, 0.2};
+  static constexpr std::array<double, 9> kWidths = {0.2, 0.3, 0.4, 0.5, 0.5,
+                                                    0.5, 0.5, 0.5, 0.2};
   for (PenRecord &pen : Pens)
     pen.Width2 = 0.2;
-  for (int i = 0; i < 9; ++i)
-    Pens[static_cast<std::size_t>(i)].Width2 = kWidths[i];
+  for (std::size_t i = 0; i < kWidths.size(); ++i)
+    Pens[i].Width2 = kWidths.at(i);
 }
 
 Colour32 TgraAttribute::PenColour(std::int32_t pen) const {

@@ -39,7 +39,7 @@ int JapaneseCalendar::Weekday(int year, int month, int day) {
   if (month < 3)
     --year;
   const int w = (year + year / 4 - year / 100 + year / 400 +
-                 kOffsets[static_cast<std::size_t>(month - 1)] + day) %
+                 kOffsets.at(static_cast<std::size_t>(month - 1)) + day) %
                 7;
   return w < 0 ? w + 7 : w;
 }

@@ -3,8 +3,10 @@
 namespace orvik {
 namespace {
 
+// Checked: a loop that runs past its text stops here instead of reading
+// beyond it.
 unsigned char Byte(std::string_view s, std::size_t i) {
-  return static_cast<unsigned char>(s[i]);
+  return static_cast<unsigned char>(s.at(i));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// Angle ranges and spans, and the two line helpers, as tables of
+// Angle ranges and spans, and where lines cross, as tables of
 // hand-checked rows and comparisons with independent formulas.
 
 #include "orvik/geometry/angles.h"
@@ -99,19 +99,6 @@ TEST(Angles, DegreesIntoTurnMatchesSteppingByWholeTurns) {
     EXPECT_EQ(DegreesIntoTurn(a), stepped(a)) << a;
   for (const double a : {1e300, -1e300, 1e17, -1e17})
     EXPECT_TRUE(DegreesIntoTurn(a) >= 0 && DegreesIntoTurn(a) < 360) << a;
-}
-
-// Positive on the left of the direction, the line going on beyond its
-// points; coincident points make a horizontal line.
-TEST(SignedLineOffset, PositiveOnTheLeft) {
-  const double h = std::sqrt(0.5);
-  const double rows[][7] = {{0, 0, 10, 0, 3, 2, 2},   {0, 0, 10, 0, 3, -2, -2},
-                            {10, 0, 0, 0, 3, 2, -2},  {0, 0, 0, 5, -3, 1, 3},
-                            {0, 0, 1, 0, 50, -4, -4}, {2, 3, 2, 3, 7, 5, 2},
-                            {0, 0, 1, 1, 0, 1, h},    {0, 0, -1, -1, 0, 1, -h}};
-  for (const auto &r : rows)
-    EXPECT_NEAR(SignedLineOffset(r[0], r[1], r[2], r[3], r[4], r[5]), r[6],
-                1e-12);
 }
 
 // Rows: the two segments, the result, the crossing ((-7, -7): left

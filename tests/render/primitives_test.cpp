@@ -99,10 +99,10 @@ TEST_F(Recorded, ChordsPolylinesPolygonsAndRectangles) {
   p_.WorldPoints().assign({{-5, 5}, {5, 5}, {5, 8}});
   p_.DrawPolyline();
   EXPECT_EQ(Shapes(), "PL 2:0,50..50,50 PL 2:50,50..50,20");
-  p_.WorldPoints().assign({{1, 1}, {1001, 1}, {1, 9}});
+  p_.WorldPoints().assign({{1, 1}, {801, 601}, {1, 9}}); // 1000 mm
   p_.DrawPolygon();
   EXPECT_EQ(Shapes(), "PG 3:10,90..10,10");
-  p_.WorldPoints().assign({{1, 1}, {1001.1, 1}, {1, 9}});
+  p_.WorldPoints().assign({{1, 1}, {801.1, 601}, {1, 9}});
   p_.DrawPolygon();
   EXPECT_EQ(canvas_.Count(CanvasOp::Polygon), 0u);
   EXPECT_GE(canvas_.Count(CanvasOp::Polyline), 1u);

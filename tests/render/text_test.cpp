@@ -193,13 +193,13 @@ TEST(SpecialCodes, Table) {
 }
 
 // The first of each month of 2025, from Wednesday 1 January on, each
-// month's length later (0 is Sunday); the host's clock in local time, the
-// month as strftime spells it.
+// month's length later (0 is Sunday, and the answer for months 0 and 13);
+// the host's clock in local time, the month as strftime spells it.
 TEST(Calendar, WeekdaysAndTheHostsClock) {
   std::string days;
-  for (int month = 1; month <= 12; ++month)
+  for (int month = 0; month <= 13; ++month)
     days += std::to_string(JapaneseCalendar::Weekday(2025, month, 1));
-  EXPECT_EQ(days, "366240251361");
+  EXPECT_EQ(days, "03662402513610");
   const std::time_t t = std::time(nullptr);
   char month[8];
   std::strftime(month, sizeof month, "%m", std::localtime(&t));
@@ -207,8 +207,9 @@ TEST(Calendar, WeekdaysAndTheHostsClock) {
 }
 
 // The host's faces map onto IPA faces, an installed family is itself, and
-// a leading "@" inside or outside the brackets makes them vertical. Texts reach
-// Qt decoded as CP932 (the code page itself is tested in tests/platform).
+// a leading "@" inside or outside the brackets makes them vertical. Texts
+// reach Qt decoded as CP932 (the code page itself is tested in
+// tests/platform).
 TEST(TextPixels, HostFacesAndCodePage932) {
   const char *const faces[][2] = {
       {"<ＭＳ ゴシック>", "IPAGothic"},    {"ＭＳ　明朝", "IPAMincho"},

@@ -58,6 +58,8 @@ TEST_F(SettingsFile, UnwritableFileIsReportedAndNotCreated) {
   const auto path = dir_ / "missing" / "orvik.dat";
   EXPECT_FALSE(WriteSettingsFile(path.string(), {true, 1}, {}));
   EXPECT_FALSE(std::filesystem::exists(path));
+  WindowSettings none;
+  EXPECT_FALSE(ReadSettingsFile(path, {true, 1}, none)); // nor read
 }
 
 } // namespace
